@@ -1,0 +1,34 @@
+# One interface target carries the compiler settings of every target of the project.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()
+
+add_library(morvelan_settings INTERFACE)
+target_compile_features(morvelan_settings INTERFACE cxx_std_20)
+target_compile_options(morvelan_settings INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(morvelan_settings INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CONTEXTLESS_CONNECT
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+
+if(MORVELAN_SANITIZE)
+  target_compile_options(morvelan_settings INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(morvelan_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# morvelan_add_test(NAME SOURCES... LIBS...): one GoogleTest program registered with CTest.
+function(morvelan_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE morvelan_settings GTest::gtest GTest::gtest_main ${ARG_LIBS})
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${ARG_LABELS}"
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
