@@ -1,0 +1,25 @@
+// Decoding of the printer's 20-character status text into the texts the response panel shows.
+// Pure: the engine adds the library calls around it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvelan {
+
+// The decoded texts, UTF-8.
+struct DecodedStatus {
+    std::string fieldErrorText;
+    std::string portStatusText;
+    std::string printerStatusText;
+    std::string fiscalStatusText;
+    // Four characters; "0004" whenever a field is in error, whatever the printer sent.
+    std::string returnCode;
+};
+
+DecodedStatus decodeStatusText(std::string_view status);
+
+// "( code ) - Resultado sem erro" for "0000", else "( code ) - " and the library's message.
+std::string resultLineFor(std::string_view returnCode, std::string_view message);
+
+} // namespace morvelan
