@@ -1,0 +1,166 @@
+#include "StateFile.h"
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+namespace korva {
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeAll(int fd, const std::string& data, const fs::path& where) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            throw std::runtime_error("cannot write " + where.string());
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::string timestampForName() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", &tm);
+    return text;
+}
+
+} // namespace
+
+PrinterState factoryState(const ModelProfile& profile) {
+    PrinterState s = freshPrinter(profile);
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    s.clockOffset = tm.tm_gmtoff;
+    return s;
+}
+
+StateFile::StateFile(fs::path path) : path_(std::move(path)) {}
+
+StateFile::Lock::Lock(const fs::path& lockPath) {
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        throw std::runtime_error("cannot open lock file " + lockPath.string());
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(fd_);
+            throw std::runtime_error("cannot lock " + lockPath.string());
+        }
+    }
+}
+
+StateFile::Lock::~Lock() {
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+}
+
+StateFile::Lock StateFile::lock() const {
+    std::error_code ec;
+    fs::create_directories(path_.parent_path().empty() ? "." : path_.parent_path(), ec);
+    return Lock(fs::path(path_.string() + ".lock"));
+}
+
+StateFile::Signature StateFile::current() const {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0) {
+        return {};
+    }
+    return {static_cast<std::uintmax_t>(st.st_ino), static_cast<std::uintmax_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+void StateFile::refresh(PrinterState& state) {
+    const Signature now = current();
+    if (now.inode == 0) {
+        state = factoryState(defaultModel());
+        save(state);
+        return;
+    }
+    if (hasLoaded_ && now == loaded_) {
+        return;
+    }
+    std::ifstream in(path_, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    try {
+        state = fromJson(nlohmann::json::parse(text.str()));
+        loaded_ = now;
+        hasLoaded_ = true;
+    } catch (const std::exception& e) {
+        replaceDamaged(state, e.what());
+    }
+}
+
+void StateFile::replaceDamaged(PrinterState& state, const char* why) {
+    const fs::path aside = path_.string() + ".bad-" + timestampForName();
+    std::error_code ec;
+    fs::rename(path_, aside, ec);
+    std::cerr << "korva: virtual printer state " << path_ << " is damaged (" << why << "); kept as "
+              << aside << ", replaced by a new printer.\n";
+    state = factoryState(defaultModel());
+    save(state);
+}
+
+void StateFile::save(const PrinterState& state) {
+    const fs::path dir = path_.parent_path().empty() ? fs::path(".") : path_.parent_path();
+    fs::create_directories(dir);
+    const fs::path temp = path_.string() + ".tmp-" + std::to_string(::getpid());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        throw std::runtime_error("cannot create " + temp.string());
+    }
+    try {
+        writeAll(fd, toJson(state).dump(2) + "\n", temp);
+        if (::fsync(fd) != 0) {
+            throw std::runtime_error("cannot flush " + temp.string());
+        }
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throw;
+    }
+    ::close(fd);
+    fs::rename(temp, path_);
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    loaded_ = current();
+    hasLoaded_ = true;
+}
+
+PrinterState readState(const fs::path& path) {
+    StateFile file(path);
+    const auto guard = file.lock();
+    PrinterState state;
+    file.refresh(state);
+    return state;
+}
+
+void modifyState(const fs::path& path, const std::function<void(PrinterState&)>& fn) {
+    StateFile file(path);
+    const auto guard = file.lock();
+    PrinterState state;
+    file.refresh(state);
+    fn(state);
+    file.save(state);
+}
+
+} // namespace korva
