@@ -85,8 +85,8 @@ PrinterState freshPrinter(const ModelProfile& profile) {
     s.board = std::string(profile.board);
     s.version = std::string(profile.version);
     s.variant = std::string(profile.variant);
-    s.mfSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "0000000000000001";
-    s.mfdSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "D000000000000001";
+    s.mfSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "00000000000000001";
+    s.mfdSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "D0000000000000001";
     s.payments = {{1, "Dinheiro", false, 0}};
     s.reports = {{1, "Configuração", false, 0}};
     s.nonFiscal = {{1, "Sangria", false, 0}, {2, "Fundo de Troco", false, 0}};

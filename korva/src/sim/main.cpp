@@ -1,0 +1,218 @@
+// korva-sim: shows, resets and disturbs the virtual printer through its state file (the one
+// the library uses: KORVA_SIM_STATE, else the user's data directory).
+#include <cctype>
+#include <chrono>
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Models.h"
+#include "PrinterClock.h"
+#include "StateFile.h"
+#include "Summary.h"
+#include "VirtualPrinter.h"
+
+namespace {
+
+using korva::PrinterState;
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+void printHelp(std::ostream& out) {
+    out << "Uso: korva-sim COMANDO [ARGUMENTOS]\n"
+           "Controla a impressora virtual Korva (estado em "
+        << korva::VirtualPrinter::defaultStatePath().string()
+        << ").\n\n"
+           "  show                      mostra o estado da impressora\n"
+           "  reset [MODELO]            nova impressora de fábrica do modelo dado\n"
+           "  power on|off              liga ou desliga a impressora\n"
+           "  paper ok|low|out          papel normal, pouco papel ou sem papel\n"
+           "  cover open|closed         tampa aberta ou fechada\n"
+           "  drawer open|closed        gaveta aberta ou fechada\n"
+           "  slow MS                   cada troca demora MS milissegundos (0 desliga)\n"
+           "  fail CODIGO N [RETORNO]   o comando CODIGO falha nas próximas N vezes com o\n"
+           "                            código de retorno RETORNO (padrão 0006)\n"
+           "  clear-faults              remove falhas, lentidão e problemas mecânicos\n\n"
+           "Modelos (padrão "
+        << korva::defaultModel().key << "):\n";
+    for (const auto& m : korva::modelProfiles()) {
+        out << "  " << m.key << "  \t" << m.model << ", placa " << m.board << ", software "
+            << m.version << (m.thirdGeneration ? " (MKIII)" : "") << "\n";
+    }
+    out << "\nCódigos de saída: 0 sucesso, 1 falha, 2 uso incorreto.\n";
+}
+
+int usage(const std::string& why) {
+    std::cerr << "korva-sim: " << why << "\nUse \"korva-sim --help\" para ver os comandos.\n";
+    return kUsage;
+}
+
+bool isHex4(const std::string& s) {
+    if (s.size() != 4) {
+        return false;
+    }
+    for (char c : s) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+std::string upper(std::string s) {
+    for (char& c : s) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return s;
+}
+
+bool parseCount(const std::string& s, int& value) {
+    if (s.empty() || s.size() > 7 || s.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    value = std::stoi(s);
+    return true;
+}
+
+// Builds the change a command asks for; an empty function with `error` set for bad usage.
+std::function<void(PrinterState&)> changeFor(const std::vector<std::string>& a,
+                                             std::string& error) {
+    const std::string& cmd = a[0];
+    const std::string arg = a.size() > 1 ? lower(a[1]) : "";
+    auto onOff = [&](const char* yes, const char* no, auto set) {
+        if (a.size() != 2 || (arg != yes && arg != no)) {
+            error = cmd + " espera " + yes + " ou " + no;
+            return std::function<void(PrinterState&)>{};
+        }
+        const bool v = arg == yes;
+        return std::function<void(PrinterState&)>([=](PrinterState& s) { set(s, v); });
+    };
+    if (cmd == "power") {
+        return onOff("on", "off", [](PrinterState& s, bool on) {
+            if (on && !s.poweredOn) {
+                s.serialSpeed = s.pendingSerialSpeed;
+            }
+            s.poweredOn = on;
+        });
+    }
+    if (cmd == "cover") {
+        return onOff("open", "closed", [](PrinterState& s, bool v) { s.mechanics.coverOpen = v; });
+    }
+    if (cmd == "drawer") {
+        return onOff("open", "closed", [](PrinterState& s, bool v) { s.mechanics.drawerOpen = v; });
+    }
+    if (cmd == "paper") {
+        if (a.size() != 2 || (arg != "ok" && arg != "low" && arg != "out")) {
+            error = "paper espera ok, low ou out";
+            return {};
+        }
+        const korva::Paper p = arg == "ok"    ? korva::Paper::Ok
+                               : arg == "low" ? korva::Paper::Low
+                                              : korva::Paper::Out;
+        return [p](PrinterState& s) { s.mechanics.paper = p; };
+    }
+    if (cmd == "slow") {
+        int ms = 0;
+        if (a.size() != 2 || !parseCount(a[1], ms) || ms > 600000) {
+            error = "slow espera um número de milissegundos (0 a 600000)";
+            return {};
+        }
+        return [ms](PrinterState& s) { s.slowMs = ms; };
+    }
+    if (cmd == "fail") {
+        int n = 0;
+        if (a.size() < 3 || a.size() > 4 || !isHex4(a[1]) || !parseCount(a[2], n) ||
+            (a.size() == 4 && !isHex4(a[3]))) {
+            error = "fail espera CODIGO (4 dígitos hexadecimais), N e, opcionalmente, RETORNO "
+                    "(4 dígitos hexadecimais)";
+            return {};
+        }
+        const std::string code = upper(a[1]);
+        const std::string rc = a.size() == 4 ? lower(a[3]) : "";
+        return [=](PrinterState& s) {
+            if (n == 0) {
+                s.faults.erase(code);
+            } else {
+                s.faults[code] = {n, rc};
+            }
+        };
+    }
+    if (cmd == "clear-faults") {
+        if (a.size() != 1) {
+            error = "clear-faults não tem argumentos";
+            return {};
+        }
+        return [](PrinterState& s) {
+            s.faults.clear();
+            s.slowMs = 0;
+            s.poweredOn = true;
+            s.mechanics.paper = korva::Paper::Ok;
+            s.mechanics.coverOpen = false;
+            s.mechanics.printError = false;
+        };
+    }
+    error = "comando desconhecido: " + cmd;
+    return {};
+}
+
+int run(const std::vector<std::string>& a) {
+    const auto path = korva::VirtualPrinter::defaultStatePath();
+    if (a[0] == "show") {
+        if (a.size() != 1) {
+            return usage("show não tem argumentos");
+        }
+        const PrinterState s = korva::readState(path);
+        const auto now = korva::clock::hostSeconds(std::chrono::system_clock::now());
+        std::cout << "Estado: " << path.string() << "\n";
+        korva::sim::printSummary(std::cout, s, now + s.clockOffset);
+        return kOk;
+    }
+    if (a[0] == "reset") {
+        const korva::ModelProfile* m =
+            a.size() == 1 ? &korva::defaultModel() : korva::findModel(a[1]);
+        if (a.size() > 2 || m == nullptr) {
+            return usage(a.size() > 2 ? "reset aceita um só modelo"
+                                      : "modelo desconhecido: " + a[1]);
+        }
+        korva::modifyState(path, [m](PrinterState& s) { s = korva::factoryState(*m); });
+        std::cout << "Nova impressora " << m->model << " (" << m->key << ").\n";
+        return kOk;
+    }
+    std::string error;
+    const auto change = changeFor(a, error);
+    if (!change) {
+        return usage(error);
+    }
+    korva::modifyState(path, change);
+    return kOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return usage("falta o comando");
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printHelp(std::cout);
+        return kOk;
+    }
+    try {
+        return run(args);
+    } catch (const std::exception& e) {
+        std::cerr << "korva-sim: " << e.what() << "\n";
+        return kFailed;
+    }
+}
