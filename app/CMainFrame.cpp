@@ -1,0 +1,250 @@
+#include "CMainFrame.h"
+
+#include "CLeftView.h"
+#include "CRightView_00_00.h"
+#include "SealingSequence.h"
+#include "ui/CProgressDlg.h"
+#include "ui/CRightView_Resp.h"
+#include "ui/HelpWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace morvelan {
+
+namespace {
+constexpr int kRestoredWidth = 880;
+constexpr int kRestoredHeight = 487;
+constexpr int kTreeWidth = 300;
+constexpr int kFormWidth = 580;
+
+} // namespace
+
+CMainFrame::Binder CMainFrame::libraryInDirectory(const std::string& programDirectory) {
+    return [programDirectory] {
+        const auto dataDirectory =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        const auto logDirectory = libraryLogDirectory(dataDirectory.toStdString());
+        // The library writes its daily logs there; it cannot be expected to create the path.
+        QDir().mkpath(QString::fromStdString(logDirectory));
+        return bindLibrary(programDirectory, logDirectory);
+    };
+}
+
+CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string programDirectory,
+                       const Binder& bind, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                              Qt::WindowCloseButtonHint),
+      m_document(document), m_prompts(prompts) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    // 1. The frame and its status bar.
+    createStatusBar();
+    createMenu();
+    createPanes();
+    // 2-3. The library, and the engine whose state starts with no printer and detection due.
+    m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
+    // 4. The size the window takes when it is restored from maximised.
+    resize(kRestoredWidth, kRestoredHeight);
+    // 5-6. No sequence; the working command file is default.cmd in the program directory.
+    m_engine->sequenceStep = kNoSequence;
+    // 7. The title comes from the working command file.
+    m_engine->refreshTitle();
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CMainFrame::showHelp);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createStatusBar() {
+    auto* bar = statusBar();
+    bar->showMessage(QStringLiteral("Pronto"));
+    // The lock indicators, as the platform's standard status bar shows them.
+    for (const auto* name : {"CAP", "NUM", "SCRL"}) {
+        auto* indicator = new QLabel(QString::fromLatin1(name), bar);
+        indicator->setObjectName(QStringLiteral("indicator") + QString::fromLatin1(name));
+        indicator->setFrameShape(QFrame::Panel);
+        indicator->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(indicator);
+    }
+}
+
+void CMainFrame::createMenu() {
+    auto* file = menuBar()->addMenu(QStringLiteral("A&rquivo"));
+    const auto add = [&](const QString& text, const char* name) {
+        auto* item = file->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    connect(add(QStringLiteral("&Abrir"), "fileOpen"), &QAction::triggered, this,
+            [this] { switchForm(10, 1); });
+    connect(add(QStringLiteral("&Novo"), "fileNew"), &QAction::triggered, this,
+            [this] { switchForm(10, 2); });
+    connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
+            [this] { switchForm(10, 3); });
+    add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate")->setEnabled(false);
+    file->addSeparator();
+    connect(add(QStringLiteral("&Sair"), "fileExit"), &QAction::triggered, this,
+            &CMainFrame::close);
+}
+
+void CMainFrame::createPanes() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_tree = new CLeftView(
+        m_document.functionNames(), [this](int group, int item) { pickFromTree(group, item); },
+        m_splitter);
+    m_rightPane = new QScrollArea(m_splitter);
+    m_rightPane->setObjectName(QStringLiteral("rightPane"));
+    m_rightPane->setWidgetResizable(true);
+    m_rightPane->setFrameShape(QFrame::NoFrame);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(m_rightPane);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kTreeWidth, kFormWidth});
+    setCentralWidget(m_splitter);
+    setRightPane(new CRightView_00_00);
+}
+
+QAction* CMainFrame::action(const QString& objectName) const {
+    return menuBar()->findChild<QAction*>(objectName);
+}
+
+QWidget* CMainFrame::currentForm() const {
+    return m_rightPane->widget();
+}
+
+void CMainFrame::setRightPane(QWidget* form) {
+    // The old form may be the one whose button led here: it goes once its handler has returned.
+    if (auto* old = m_rightPane->takeWidget()) {
+        old->hide();
+        old->deleteLater();
+    }
+    m_rightPane->setWidget(form);
+    form->setFocus();
+}
+
+void CMainFrame::pickFromTree(int group, int item) {
+    m_engine->sequenceStep = kNoSequence;
+    switchForm(group, item);
+}
+
+void CMainFrame::switchForm(int group, int item) {
+    m_code = {group, item};
+    m_response.clear();
+    setRightPane(new CRightView_00_00);
+}
+
+void CMainFrame::advanceSealing(int command) {
+    const auto move = advanceSealingStep(m_engine->sequenceStep, command);
+    if (!move.endsSequence) {
+        m_engine->sequenceStep = move.step;
+        switchForm(move.group, move.item);
+        return;
+    }
+    if (move.finished)
+        m_prompts.message(kAlertTitle, "Lacração Finalizada.", PromptIcon::Information);
+    setFunctionTreeEnabled(true);
+    switchForm(0, 0);
+    m_engine->sequenceStep = kNoSequence;
+}
+
+void CMainFrame::runOperation(int type, int step, std::span<char> data, int selection) {
+    m_engine->runOperation(type, step, data, selection);
+}
+
+bool CMainFrame::readOperation(int type, int step, std::span<char> data, bool showMessages) {
+    return m_engine->readOperation(type, step, data, showMessages);
+}
+
+void CMainFrame::readStatus(ResultRecord& result) {
+    m_engine->readStatus(result);
+}
+
+bool CMainFrame::checkMitMode(int selection) {
+    return m_engine->checkMitMode(selection);
+}
+
+void CMainFrame::sendFile(SendFileRequest& request, int selection) {
+    m_engine->sendFile(request, selection);
+}
+
+bool CMainFrame::ensurePrinter() {
+    return m_engine->ensurePrinter();
+}
+
+void CMainFrame::showResponsePanel() {
+    auto* panel = new CRightView_Resp(*this, m_prompts);
+    setRightPane(panel);
+    m_response = panel;
+}
+
+void CMainFrame::showResult(int selection, int type, int step, const ResultRecord& slot0) {
+    if (m_response)
+        m_response->showResult(selection, type, step, slot0);
+}
+
+void CMainFrame::waitForWorker(const std::atomic<std::uint8_t>& done) {
+    CProgressDlg dialog(done, nullptr, this);
+    dialog.exec();
+}
+
+void CMainFrame::waitForDetection(const std::atomic<std::uint8_t>& done) {
+    CProgressSerialDlg dialog(done, this);
+    dialog.exec();
+}
+
+void CMainFrame::closeMainWindow() {
+    close();
+}
+
+void CMainFrame::setWindowTitle(const std::string& title) {
+    QMainWindow::setWindowTitle(QString::fromStdString(title));
+}
+
+int CMainFrame::sequenceStep() const {
+    return m_engine->sequenceStep;
+}
+
+PrinterSlotView CMainFrame::printerSlot(int slot) const {
+    if (slot < 0 || slot >= kSlotCount)
+        return {};
+    const auto index = static_cast<std::size_t>(slot);
+    return {m_engine->printerPresent[index] == 1, m_engine->portName[index],
+            m_engine->modelName[index]};
+}
+
+std::string CMainFrame::groupName(int group) const {
+    return std::string(morvelan::groupName(group));
+}
+
+std::string CMainFrame::itemName(int group, int item) const {
+    return std::string(morvelan::itemName(group, item));
+}
+
+void CMainFrame::setFunctionTreeEnabled(bool enabled) {
+    m_tree->setEnabled(enabled);
+}
+
+void CMainFrame::showHelp() {
+    if (!m_help)
+        m_help = new HelpWindow(QStringLiteral("qrc:/help/"), this);
+    // A page of its own for the function on screen when there is one, else the index.
+    const auto page = QStringLiteral("f%1_%2.html")
+                          .arg(m_code.first, 2, 10, QLatin1Char('0'))
+                          .arg(m_code.second, 2, 10, QLatin1Char('0'));
+    m_help->showPage(QFile::exists(QStringLiteral(":/help/") + page) ? page : QString());
+}
+
+} // namespace morvelan

@@ -1,0 +1,93 @@
+// The main window: the function tree on the left, the current form on the right, and the
+// operation engine it owns for the whole run. It serves the engine (FrameServices) and the
+// response panel (ResponseHost), and forwards the forms' requests to the engine. Lives on the
+// user-interface thread.
+#pragma once
+
+#include "CMorvelanDoc.h"
+#include "core/Engine.h"
+#include "ui/ResponseHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QScrollArea;
+class QSplitter;
+
+namespace morvelan {
+
+class CLeftView;
+class CRightView_Resp;
+class HelpWindow;
+
+class CMainFrame final : public QMainWindow, public FrameServices, public ResponseHost {
+public:
+    using Binder = std::function<BoundLibrary()>;
+
+    // Binds the library in <programDirectory> and logs to the user's data directory.
+    static Binder libraryInDirectory(const std::string& programDirectory);
+
+    CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string programDirectory,
+               const Binder& bindLibrary, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    Engine& engine() { return *m_engine; }
+
+    // ---- What the forms call ----
+    void runOperation(int type, int step, std::span<char> data, int selection);
+    bool readOperation(int type, int step, std::span<char> data, bool showMessages);
+    void readStatus(ResultRecord& result);
+    bool checkMitMode(int selection);
+    void sendFile(SendFileRequest& request, int selection);
+    bool ensurePrinter();
+    void switchForm(int group, int item) override;
+    void advanceSealing(int command) override;
+
+    // ---- FrameServices ----
+    void showResponsePanel() override;
+    void showResult(int selection, int type, int step, const ResultRecord& slot0) override;
+    void waitForWorker(const std::atomic<std::uint8_t>& done) override;
+    void waitForDetection(const std::atomic<std::uint8_t>& done) override;
+    void closeMainWindow() override;
+    using QMainWindow::setWindowTitle;
+    void setWindowTitle(const std::string& title) override;
+
+    // ---- ResponseHost ----
+    int sequenceStep() const override;
+    PrinterSlotView printerSlot(int slot) const override;
+    std::string groupName(int group) const override;
+    std::string itemName(int group, int item) const override;
+    void setFunctionTreeEnabled(bool enabled) override;
+
+    // What the right pane shows, and the code it was picked for.
+    QWidget* currentForm() const;
+    std::pair<int, int> currentCode() const { return m_code; }
+    CLeftView* functionTree() const { return m_tree; }
+    QSplitter* splitter() const { return m_splitter; }
+    QAction* action(const QString& objectName) const;
+    void showHelp();
+
+private:
+    void createStatusBar();
+    void createMenu();
+    void createPanes();
+    void pickFromTree(int group, int item);
+    void setRightPane(QWidget* form);
+
+    CMorvelanDoc& m_document;
+    Prompts& m_prompts;
+    std::optional<Engine> m_engine;
+    QSplitter* m_splitter = nullptr;
+    CLeftView* m_tree = nullptr;
+    QScrollArea* m_rightPane = nullptr;
+    QPointer<CRightView_Resp> m_response;
+    QPointer<HelpWindow> m_help;
+    std::pair<int, int> m_code{0, 0};
+};
+
+} // namespace morvelan

@@ -1,0 +1,44 @@
+// The application: settings, Portuguese for Qt's own texts, the single document and its main
+// window. Created once in main(), after QApplication.
+#pragma once
+
+#include "CMainFrame.h"
+#include "CMorvelanDoc.h"
+#include "RecentFileList.h"
+#include "ui/QtPrompts.h"
+
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+
+namespace morvelan {
+
+inline constexpr const char* kOrganisationName = "Local AppWizard-Generated Applications";
+inline constexpr const char* kApplicationName = "Morvelan";
+inline constexpr int kRecentFileCount = 4;
+
+class CMorvelanApp {
+public:
+    // Loads the translations and settings, then creates the document and the main window
+    // from the library and files in `programDirectory`.
+    explicit CMorvelanApp(const std::string& programDirectory);
+
+    // Shows the main window maximised.
+    void show();
+
+    CMainFrame& mainFrame() { return *m_frame; }
+    RecentFileList& recentFiles() { return m_recentFiles; }
+    bool translationsLoaded() const { return m_translationsLoaded; }
+
+private:
+    QTranslator m_translator;
+    bool m_translationsLoaded = false;
+    QSettings m_settings;
+    RecentFileList m_recentFiles;
+    CMorvelanDoc m_document;
+    QtPrompts m_prompts;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace morvelan

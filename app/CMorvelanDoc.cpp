@@ -1,0 +1,7 @@
+#include "CMorvelanDoc.h"
+
+namespace morvelan {
+
+CMorvelanDoc::CMorvelanDoc() : m_names(functionGroups()) {}
+
+} // namespace morvelan
