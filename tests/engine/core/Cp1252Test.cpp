@@ -1,0 +1,33 @@
+#include "core/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+namespace morvelan {
+namespace {
+
+TEST(EngineCp1252, PortugueseTextBecomesSingleBytes) {
+    EXPECT_EQ(toCp1252("Configuração"), "Configura\xE7\xE3o");
+    EXPECT_EQ(toCp1252("Seqüência"), "Seq\xFC\xEAncia");
+    EXPECT_EQ(toCp1252("€ – “x” …"), "\x80 \x96 \x93x\x94 \x85");
+    EXPECT_EQ(fromCp1252("Configura\xE7\xE3o"), "Configuração");
+    EXPECT_EQ(fromCp1252("\x80\x8A\x9F"), "€ŠŸ");
+}
+
+TEST(EngineCp1252, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    EXPECT_EQ(toCp1252(fromCp1252(all)), all);
+}
+
+TEST(EngineCp1252, UnmappableAndMalformedInputBecomeQuestionMarks) {
+    EXPECT_EQ(toCp1252("a\xE2\x82"), "a?");         // truncated sequence
+    EXPECT_EQ(toCp1252("\xC0\xAF"), "?");           // overlong encoding
+    EXPECT_EQ(toCp1252("日本"), "??");              // outside the code page
+    EXPECT_EQ(toCp1252("\xF0\x9F\x98\x80!"), "?!"); // four-byte sequence
+    EXPECT_EQ(toCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+} // namespace
+} // namespace morvelan
