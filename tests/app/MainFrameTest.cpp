@@ -1,0 +1,201 @@
+#include "CLeftView.h"
+#include "CMainFrame.h"
+#include "QStringPrinting.h"
+#include "RecordingPrompts.h"
+#include "core/Cp1252.h"
+#include "ui/CRightView_Resp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+namespace morvelan {
+namespace {
+
+// The virtual printer keeps its state in one file for the whole test program.
+class VirtualPrinterState : public testing::Environment {
+public:
+    void SetUp() override {
+        setenv("KORVA_SIM_STATE", dir.filePath(QStringLiteral("printer.json")).toUtf8().data(), 1);
+    }
+    QTemporaryDir dir;
+};
+const auto* const kState = testing::AddGlobalTestEnvironment(new VirtualPrinterState);
+
+void writeCommandFile(const QTemporaryDir& dir, const std::string& identification) {
+    std::string image(10184, '\0');
+    const auto bytes = toCp1252(identification);
+    image.replace(0, bytes.size(), bytes);
+    std::ofstream(dir.filePath(QStringLiteral("default.cmd")).toStdString(), std::ios::binary)
+        << image;
+}
+
+struct AppMainFrame : testing::Test {
+    QTemporaryDir programDir;
+    CMorvelanDoc document;
+    test::RecordingPrompts prompts;
+
+    std::unique_ptr<CMainFrame> frameWithoutLibrary() {
+        return std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
+                                            [] { return BoundLibrary{}; });
+    }
+    std::unique_ptr<CMainFrame> frameWithVirtualPrinter() {
+        return std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
+                                            CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
+    }
+};
+
+TEST_F(AppMainFrame, TitleComesFromTheWorkingCommandFile) {
+    EXPECT_EQ(frameWithoutLibrary()->windowTitle(),
+              QStringLiteral("Morvelan .: Arquivo de comando sem nome :."));
+    writeCommandFile(programDir, "");
+    EXPECT_EQ(frameWithoutLibrary()->windowTitle(),
+              QStringLiteral("Morvelan .: Arquivo de comando sem nome :."));
+    writeCommandFile(programDir, "Balcão 2");
+    EXPECT_EQ(frameWithoutLibrary()->windowTitle(), QStringLiteral("Morvelan .: Balcão 2 :."));
+}
+
+TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
+    auto frame = frameWithoutLibrary();
+    frame->show();
+    const auto menus = frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("A&rquivo"));
+    QStringList items;
+    for (const auto* item : menus[0]->menu()->actions())
+        if (!item->isSeparator())
+            items << item->text();
+    EXPECT_EQ(items,
+              (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
+                           QStringLiteral("Salvar &Como..."),
+                           QStringLiteral("&Gerar Arquivo do ECF"), QStringLiteral("&Sair")}));
+    EXPECT_FALSE(frame->action(QStringLiteral("fileGenerate"))->isEnabled());
+
+    const std::pair<const char*, std::pair<int, int>> picks[] = {
+        {"fileOpen", {10, 1}}, {"fileNew", {10, 2}}, {"fileSaveAs", {10, 3}}};
+    for (const auto& [name, code] : picks) {
+        frame->action(QString::fromLatin1(name))->trigger();
+        EXPECT_EQ(frame->currentCode(), code) << name;
+    }
+    frame->action(QStringLiteral("fileExit"))->trigger();
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(AppMainFrame, OpensWithTreeAndEmptyFormSideBySide) {
+    auto frame = frameWithoutLibrary();
+    EXPECT_EQ(frame->size(), QSize(880, 487));
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    frame->show();
+    QApplication::processEvents();
+    const auto sizes = frame->splitter()->sizes();
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_EQ(sizes[0], 300);
+    EXPECT_GE(sizes[1], 560);
+    EXPECT_EQ(frame->splitter()->widget(0), frame->functionTree());
+    ASSERT_NE(frame->currentForm(), nullptr);
+    EXPECT_EQ(frame->currentForm()->objectName(), QStringLiteral("CRightView_00_00"));
+    // A form taller than the pane scrolls instead of being cut.
+    EXPECT_NE(qobject_cast<QScrollArea*>(frame->splitter()->widget(1)), nullptr);
+}
+
+TEST_F(AppMainFrame, TreeListsTheFunctionsAndPicksTheirForms) {
+    auto frame = frameWithoutLibrary();
+    auto* tree = frame->functionTree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    auto* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("Funções"));
+    EXPECT_TRUE(root->isExpanded());
+    ASSERT_EQ(root->childCount(), 9);
+    EXPECT_EQ(root->child(3)->text(0), QStringLiteral("05 - Habilitar Impressora"));
+    auto* configuration = root->child(4);
+    EXPECT_EQ(configuration->text(0), QStringLiteral("06 - Configuração"));
+    ASSERT_EQ(configuration->childCount(), 17);
+    EXPECT_EQ(configuration->child(6)->text(0), QStringLiteral("06.07 - Meios de pagamentos"));
+    EXPECT_EQ(configuration->child(13)->text(0), QStringLiteral("06.15 - Operador"));
+
+    frame->engine().sequenceStep = 3;
+    Q_EMIT tree->itemPressed(configuration->child(6), 0);
+    EXPECT_EQ(frame->currentCode(), std::pair(6, 7));
+    EXPECT_EQ(frame->engine().sequenceStep, 99);
+    Q_EMIT tree->itemPressed(configuration, 0);
+    EXPECT_EQ(frame->currentCode(), std::pair(0, 0));
+    tree->setCurrentItem(root->child(8)->child(2)); // the keyboard's way
+    EXPECT_EQ(frame->currentCode(), std::pair(10, 3));
+}
+
+TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
+    auto frame = frameWithoutLibrary();
+    frame->setFunctionTreeEnabled(false);
+    frame->advanceSealing(0);
+    EXPECT_EQ(frame->currentCode(), std::pair(6, 5));
+    frame->advanceSealing(1);
+    EXPECT_EQ(frame->currentCode(), std::pair(6, 13));
+    EXPECT_EQ(frame->engine().sequenceStep, 1);
+    EXPECT_FALSE(frame->functionTree()->isEnabled());
+
+    frame->engine().sequenceStep = 6;
+    frame->advanceSealing(1);
+    EXPECT_EQ(frame->engine().sequenceStep, 99);
+    EXPECT_EQ(frame->currentCode(), std::pair(0, 0));
+    EXPECT_TRUE(frame->functionTree()->isEnabled());
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].text, "Lacração Finalizada.");
+    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Information);
+}
+
+TEST_F(AppMainFrame, WithoutTheLibraryTheWindowOpensAndTheFirstOperationCloses) {
+    auto frame = frameWithoutLibrary();
+    frame->show();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(prompts.calls.empty()); // nothing said at start
+    frame->runOperation(7, 1, {}, 99);
+    ASSERT_EQ(prompts.calls.size(), 1u);
+    EXPECT_EQ(prompts.calls[0].title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.calls[0].text,
+              "Arquivo InterfaceKorva.dll não encontrado!\n\nEste arquivo é fundamental para o "
+              "funcionamento deste software.\n\nO Morvelan será fechado.");
+    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Error);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(AppMainFrame, AnOperationEndsInTheResponsePanel) {
+    auto frame = frameWithVirtualPrinter();
+    ASSERT_NE(frame->engine().libraryHandle, nullptr);
+    frame->show();
+    frame->runOperation(7, 1, {}, 99);
+    auto* panel = dynamic_cast<CRightView_Resp*>(frame->currentForm());
+    ASSERT_NE(panel, nullptr) << (prompts.calls.empty() ? "" : prompts.calls[0].text);
+    EXPECT_EQ(panel->content().title, "Leitura de informações :: Estado do ECF");
+    ASSERT_EQ(panel->tabs()->count(), 1);
+    EXPECT_TRUE(panel->tabs()->tabText(0).contains(QStringLiteral(" :: QP-")));
+    EXPECT_FALSE(panel->content().texts.fiscalStatus.empty());
+    EXPECT_EQ(panel->content().lastRunFailed,
+              panel->content().texts.resultLine != "( 0000 ) - Resultado sem erro");
+    if (const char* shot = std::getenv("MORVELAN_SHOT")) // a picture of the panel, on request
+        frame->grab().save(QString::fromUtf8(shot));
+}
+
+TEST_F(AppMainFrame, F1OpensTheHelpPages) {
+    auto frame = frameWithoutLibrary();
+    frame->show();
+    frame->showHelp();
+    auto* browser = frame->findChild<QTextBrowser*>(QStringLiteral("browser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source().toString(), QStringLiteral("qrc:/help/index.html"));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Funções")));
+}
+
+} // namespace
+} // namespace morvelan
