@@ -8,6 +8,7 @@
 #include "ui/HelpWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
@@ -207,6 +208,13 @@ void CMainFrame::waitForDetection(const std::atomic<std::uint8_t>& done) {
 
 void CMainFrame::closeMainWindow() {
     close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The help window is a window of its own; left open it would keep the program running.
+    if (m_help)
+        m_help->close();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::setWindowTitle(const std::string& title) {

@@ -72,6 +72,9 @@ public:
     QAction* action(const QString& objectName) const;
     void showHelp();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createStatusBar();
     void createMenu();

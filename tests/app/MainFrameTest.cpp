@@ -195,6 +195,9 @@ TEST_F(AppMainFrame, F1OpensTheHelpPages) {
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->source().toString(), QStringLiteral("qrc:/help/index.html"));
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Funções")));
+    EXPECT_TRUE(browser->window()->isVisible());
+    frame->close(); // the help window goes with the program
+    EXPECT_FALSE(browser->window()->isVisible());
 }
 
 } // namespace
