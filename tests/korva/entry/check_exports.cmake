@@ -1,0 +1,41 @@
+# Checks that a library exports exactly the entry points declared in a header.
+# cmake -DLIBRARY=<.so> -DHEADER=<.h> -DNM=<nm> -P check_exports.cmake
+file(READ "${HEADER}" header)
+string(REGEX MATCHALL "KORVA_API[ \t\n]+int[ \t\n]+KORVA_CALL[ \t\n]+KORVA_[A-Za-z_]+" declarations
+       "${header}")
+set(declared)
+foreach(declaration IN LISTS declarations)
+  string(REGEX MATCH "KORVA_[A-Za-z_]+$" name "${declaration}")
+  list(APPEND declared ${name})
+endforeach()
+list(SORT declared)
+list(LENGTH declared count)
+if(NOT count EQUAL 62)
+  message(FATAL_ERROR "the header declares ${count} entry points, not 62")
+endif()
+
+execute_process(COMMAND ${NM} -D --defined-only "${LIBRARY}"
+                OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${NM} failed on ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" lines "${symbols}")
+set(exported)
+foreach(line IN LISTS lines)
+  # "address type name"; absolute symbols (type A) are the version nodes, not code or data.
+  if(line MATCHES "^[0-9a-fA-F]+ ([A-Za-z]) ([^ @]+)")
+    if(NOT CMAKE_MATCH_1 STREQUAL "A")
+      list(APPEND exported ${CMAKE_MATCH_2})
+    endif()
+  endif()
+endforeach()
+list(SORT exported)
+if(NOT exported STREQUAL declared)
+  set(extra ${exported})
+  list(REMOVE_ITEM extra ${declared})
+  set(missing ${declared})
+  list(REMOVE_ITEM missing ${exported})
+  message(FATAL_ERROR "exported symbols differ from the header\n  not declared: ${extra}\n"
+                      "  not exported: ${missing}")
+endif()
+message(STATUS "${count} entry points exported, nothing else")
