@@ -64,7 +64,14 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& contents) {
     return ok;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view contents) {
+    // Replace the file a link points to, not the link, and keep the file's permissions.
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::weakly_canonical(requested, error);
+    if (error) {
+        path = requested;
+    }
+    const std::filesystem::file_status previous = std::filesystem::status(path, error);
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -77,7 +84,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
     ok = ::fsync(::fileno(file)) == 0 && ok;
 #endif
     ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
+    if (ok && std::filesystem::exists(previous)) {
+        std::filesystem::permissions(temporary, previous.permissions(), error);
+    }
     if (ok) {
         std::filesystem::rename(temporary, path, error);
         ok = !error;

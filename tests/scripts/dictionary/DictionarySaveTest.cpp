@@ -119,6 +119,21 @@ TEST_F(DictionarySave, WriteFailureIsReportedAndTheFileKept) {
     EXPECT_EQ(readFile(), kFile);
 }
 
+TEST_F(DictionarySave, ReplacesTheLinkedFileKeepingTheLinkAndPermissions) {
+    const std::filesystem::path real = directory / "real.xml";
+    { std::ofstream(real, std::ios::binary) << kFile; }
+    std::filesystem::create_symlink(real, file());
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(real, mode);
+    ASSERT_TRUE(LoadCommandDictionary(directory, prompts, *table));
+    SetSlotText(table->groups[1].commands[1].fieldDefaults[0], "02022022");
+    ASSERT_TRUE(SaveCommandDefaults(directory, prompts, 1, 1, *table));
+    EXPECT_TRUE(std::filesystem::is_symlink(file()));
+    EXPECT_NE(readFile().find("<DEFAULT>02022022</DEFAULT>"), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(real).permissions(), mode);
+}
+
 // An independent parser must accept the saved file and read back the values written.
 TEST_F(DictionarySave, SavedFileIsWellFormedForAnotherParser) {
     ASSERT_TRUE(load(kFile));
