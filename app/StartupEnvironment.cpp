@@ -1,5 +1,7 @@
 #include "StartupEnvironment.h"
 
+#include <filesystem>
+
 namespace morvelan {
 
 namespace {
@@ -14,7 +16,13 @@ bool hasDisplay(const char* display, const char* waylandDisplay, const char* qpa
 }
 
 std::string programDirectory(const char* morvelanHome, const std::string& executableDirectory) {
-    return isSet(morvelanHome) ? std::string(morvelanHome) : executableDirectory;
+    if (!isSet(morvelanHome))
+        return executableDirectory;
+    // The library is loaded from here by path: a relative one would depend on the current
+    // directory at the moment of loading.
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(morvelanHome, error);
+    return error ? std::string(morvelanHome) : absolute.lexically_normal().string();
 }
 
 } // namespace morvelan

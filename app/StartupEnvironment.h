@@ -14,7 +14,8 @@ inline constexpr const char* kNoDisplayMessage =
 // Each argument is the variable's value, or null when it is not set.
 bool hasDisplay(const char* display, const char* waylandDisplay, const char* qpaPlatform);
 
-// The program directory: MORVELAN_HOME when set and not empty, else the executable's directory.
+// The program directory: MORVELAN_HOME (made absolute) when set and not empty, else the
+// executable's directory.
 std::string programDirectory(const char* morvelanHome, const std::string& executableDirectory);
 
 } // namespace morvelan

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
@@ -23,6 +24,8 @@ TEST(AppStartup, ProgramDirectoryCanBeOverridden) {
     EXPECT_EQ(programDirectory(nullptr, "/opt/morvelan/bin"), "/opt/morvelan/bin");
     EXPECT_EQ(programDirectory("", "/opt/morvelan/bin"), "/opt/morvelan/bin");
     EXPECT_EQ(programDirectory("/srv/kit", "/opt/morvelan/bin"), "/srv/kit");
+    const auto relative = programDirectory("kit/./bin", "/opt/morvelan/bin");
+    EXPECT_EQ(relative, (std::filesystem::current_path() / "kit/bin").string());
 }
 
 TEST(AppStartup, WithoutAScreenTheProgramSaysSoAndStops) {

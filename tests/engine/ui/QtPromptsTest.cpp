@@ -1,8 +1,10 @@
 #include "ui/QtPrompts.h"
 #include "QStringPrinting.h"
+#include "ui/ProgressCronoDlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -81,6 +83,26 @@ TEST(UiQtPrompts, MessagesOnTheUserInterfaceThreadShowDirectly) {
     EXPECT_EQ(seen.title, QStringLiteral("Erro Morvelan"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+TEST(UiQtPrompts, ScriptChronometerWaitsForTheTechnician) {
+    QtPrompts prompts;
+    QString shownText;
+    bool onUiThread = false;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [&, timer] {
+        auto* dialog = dynamic_cast<ProgressCronoDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        shownText = dialog->findChild<QLabel*>(QStringLiteral("message"))->text();
+        onUiThread = QThread::currentThread() == qApp->thread();
+        dialog->accept();
+        timer->deleteLater();
+    });
+    timer->start(20);
+    fromWorker([&] { prompts.chronometer("( COM1 - QP-L30 )\r\nAguarde a impressão"); });
+    EXPECT_TRUE(onUiThread);
+    EXPECT_EQ(shownText, QStringLiteral("( COM1 - QP-L30 )\r\nAguarde a impressão"));
 }
 
 TEST(UiQtPrompts, FileFiltersInBothForms) {
