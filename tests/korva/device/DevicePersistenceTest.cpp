@@ -1,0 +1,192 @@
+// The port, the state file shared between processes, faults, the log and concurrent callers.
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <nlohmann/json.hpp>
+
+#include "DeviceFixture.h"
+
+namespace korva::test {
+namespace {
+
+using DevicePort = DeviceTest;
+using DevicePersistence = DeviceTest;
+using DeviceFaults = DeviceTest;
+using DeviceLog = DeviceTest;
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST_F(DevicePort, OpeningRestartsTheStatusAndClosingStopsExchanges) {
+    std::string status = "x";
+    EXPECT_EQ(printer->lastStatus(status), KORVA_ERRO_COMANDO);
+    EXPECT_EQ(status, "");
+    run("0001|0000");
+    EXPECT_EQ(printer->lastStatus(status), KORVA_OK);
+    EXPECT_EQ(status.size(), 20u);
+
+    printer->closePort();
+    EXPECT_FALSE(printer->portOpen());
+    EXPECT_EQ(run("0001|0000").result, KORVA_ERRO_PORTA_FECHADA);
+
+    std::string number;
+    EXPECT_EQ(printer->openPort("COM2", number), KORVA_ERRO_SEM_RESPOSTA);
+    EXPECT_EQ(printer->openPort("LPT1", number), KORVA_ERRO_PARAMETRO);
+    EXPECT_EQ(printer->openPort("com1", number), KORVA_OK);
+    EXPECT_EQ(number, "1");
+    EXPECT_EQ(printer->lastStatus(status), KORVA_ERRO_COMANDO);
+
+    modify([](PrinterState& s) { s.port = "USB"; });
+    EXPECT_EQ(printer->openPort("", number), KORVA_OK);
+    EXPECT_EQ(number, "0");
+}
+
+TEST_F(DevicePort, SwitchedOffPrinterDoesNotAnswer) {
+    modify([](PrinterState& s) { s.poweredOn = false; });
+    const Exchange e = run("0001|0000");
+    EXPECT_EQ(e.result, KORVA_ERRO_SEM_RESPOSTA);
+    EXPECT_EQ(e.status, "");
+    std::string status;
+    EXPECT_EQ(printer->lastStatus(status), KORVA_ERRO_SEM_RESPOSTA);
+    std::string number;
+    EXPECT_EQ(printer->openPort("", number), KORVA_ERRO_SEM_RESPOSTA);
+}
+
+TEST_F(DevicePort, RejectedArgumentNamesTheField) {
+    const Exchange e = printer->rejectArgument(1, 3);
+    EXPECT_EQ(e.result, KORVA_ERRO_PARAMETRO);
+    EXPECT_EQ(e.status.substr(0, 4), "0103");
+    EXPECT_EQ(e.status.substr(16), "0004");
+}
+
+TEST_F(DevicePersistence, ANewPrinterOnTheSameFileRemembers) {
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
+    printer.reset();
+    VirtualPrinter again(path, clockFn());
+    std::string number;
+    ASSERT_EQ(again.openPort("", number), KORVA_OK);
+    EXPECT_EQ(again.execute("0014|0000").fields.at(1), "02Vendas         ");
+}
+
+TEST_F(DevicePersistence, ChangesOfASecondInstanceAreSeenAndKept) {
+    VirtualPrinter other(path, clockFn());
+    std::string number;
+    ASSERT_EQ(other.openPort("", number), KORVA_OK);
+    ASSERT_EQ(code(other.execute("0205|0000|Vale")), "0000");
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000"); // must not lose "Vale"
+    ASSERT_EQ(code(other.execute("0107|0000|Ana")), "0000");
+    const PrinterState s = state();
+    EXPECT_EQ(s.nonFiscal.size(), 3u);
+    EXPECT_EQ(s.reports.size(), 2u);
+    EXPECT_EQ(s.operatorName, "Ana");
+    modify([](PrinterState& st) { st.mechanics.paper = Paper::Low; });
+    EXPECT_EQ(run("0001|0000").status.substr(8, 4), "0004");
+}
+
+TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
+    nlohmann::json wrongVersion = nlohmann::json::parse(readFile(path));
+    wrongVersion["version"] = 99;
+    nlohmann::json wrongShape = nlohmann::json::parse(readFile(path));
+    wrongShape["payments"] = "nada";
+    for (const std::string& damage :
+         {std::string("{not json"), wrongVersion.dump(), wrongShape.dump(), std::string("[]")}) {
+        {
+            std::ofstream out(path, std::ios::trunc);
+            out << damage;
+        }
+        const Exchange e = run("0014|0000");
+        ASSERT_EQ(e.result, KORVA_OK) << damage;
+        EXPECT_EQ(e.fields.at(1), "02               ") << damage; // a fresh printer
+        std::size_t aside = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path().filename().string().starts_with("printer.json.bad-")) {
+                ++aside;
+                std::filesystem::remove(entry.path());
+            }
+        }
+        EXPECT_EQ(aside, 1u) << damage;
+        EXPECT_NO_THROW(fromJson(nlohmann::json::parse(readFile(path))));
+    }
+}
+
+TEST_F(DeviceFaults, CommandFailsItsNextTimesThenRecovers) {
+    modify([](PrinterState& s) { s.faults["0001"] = {2, ""}; });
+    modify([](PrinterState& s) { s.faults["0562"] = {1, "0f06"}; });
+    EXPECT_EQ(rc("0001|0000"), "0006");
+    EXPECT_EQ(run("0001|0000").result, KORVA_ERRO_COMANDO);
+    EXPECT_EQ(rc("0001|0000"), "0000");
+    EXPECT_TRUE(state().faults.count("0562") == 1);
+    EXPECT_EQ(rc("0562|0000|:0100FF"), "0f06");
+    EXPECT_EQ(rc("0562|0000|:0100FF"), "0f02"); // the real answer: no update started
+    EXPECT_TRUE(state().faults.empty());
+}
+
+TEST_F(DeviceFaults, SlowAnswersTakeTheirTime) {
+    modify([](PrinterState& s) { s.slowMs = 60; });
+    const auto start = std::chrono::steady_clock::now();
+    run("0001|0000");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(60));
+}
+
+TEST_F(DeviceLog, EveryExchangeAndPortEventIsOneLine) {
+    printer->setLog(dir / "log", true);
+    run("0009|0000");
+    run("0FFF|0000");
+    printer->closePort();
+    std::string number;
+    printer->openPort("", number);
+    printer->setLog(dir / "log", false);
+    run("0001|0000");
+
+    const std::string text = readFile(dir / "log" / "KORVA-20260312.log");
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 4u) << text;
+    EXPECT_EQ(lines[0], "2026-03-12 10:00:00.000\t0009|0000\tR$\t00000000000090000000\t0");
+    EXPECT_EQ(lines[1], "2026-03-12 10:00:00.000\t0FFF|0000\t\t00000000000090000001\t1");
+    EXPECT_EQ(lines[2].substr(24), "FECHAR PORTA\t\t\t0");
+    EXPECT_TRUE(lines[3].find("ABRIR PORTA") != std::string::npos);
+}
+
+TEST_F(DevicePersistence, TwoThreadsShareThePrinterWithoutLosingCounts) {
+    constexpr int kEach = 150;
+    auto work = [this] {
+        for (int i = 0; i < kEach; ++i) {
+            ASSERT_EQ(run("0501|0000").result, KORVA_OK);
+        }
+    };
+    std::thread a(work);
+    std::thread b(work);
+    a.join();
+    b.join();
+    EXPECT_EQ(state().day.coo, 2 * kEach);
+}
+
+TEST_F(DevicePersistence, TwoInstancesLikeTwoProcessesShareTheCounters) {
+    VirtualPrinter other(path, clockFn());
+    std::string number;
+    ASSERT_EQ(other.openPort("", number), KORVA_OK);
+    constexpr int kEach = 100;
+    std::thread a([&] {
+        for (int i = 0; i < kEach; ++i) {
+            ASSERT_EQ(other.execute("0501|0000").result, KORVA_OK);
+        }
+    });
+    for (int i = 0; i < kEach; ++i) {
+        ASSERT_EQ(run("0501|0000").result, KORVA_OK);
+    }
+    a.join();
+    EXPECT_EQ(state().day.coo, 2 * kEach);
+}
+
+} // namespace
+} // namespace korva::test
