@@ -24,7 +24,7 @@ TEST_P(XmlParseErrors, FailWithTheirMessageAndLeaveNoElements) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AllMessages, XmlParseErrors,
+    XmlMessages, XmlParseErrors,
     ::testing::Values(ParseFailure{"no markup at all", "Element tag not found"},
                       ParseFailure{"<!-- only a comment -->", "Element tag not found"},
                       ParseFailure{"<   ", "Abrupt end within tag"},
