@@ -50,17 +50,5 @@ TEST_F(DictionaryLookup, EditorLinesMatchUpperCasedAgainstTheWholeCode) {
     EXPECT_FALSE(FindCommandForEditorLine(*table, ""));
 }
 
-TEST_F(DictionaryLookup, SlotTextsAreCutAndZeroFilled) {
-    char slot[kCodeSlot];
-    std::memset(slot, 'x', sizeof slot);
-    SetSlotText(slot, "ABCDEFG");
-    EXPECT_EQ(SlotText(slot), "ABCD");
-    SetSlotText(slot, "A");
-    EXPECT_EQ(slot[1], '\0');
-    EXPECT_EQ(slot[4], '\0');
-    std::memset(slot, 'x', sizeof slot);
-    EXPECT_EQ(SlotText(slot).size(), kCodeSlot) << "an unterminated slot is read to its end";
-}
-
 } // namespace
 } // namespace morvelan

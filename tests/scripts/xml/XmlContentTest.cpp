@@ -141,23 +141,6 @@ TEST(XmlSetText, EscapesAndKeepsEveryLaterElementReadable) {
     EXPECT_EQ(again.GetChildText(), "a<b & 'q' \"z\" > long");
 }
 
-TEST(XmlSetText, RepeatedChangesShiftOffsetsBothWays) {
-    CXmlReader reader;
-    ASSERT_TRUE(reader.Parse("<R><V>1</V><V>2</V><V>3</V></R>"));
-    const char* texts[] = {"a much longer first value", "", "x"};
-    for (const char* text : texts) {
-        ASSERT_TRUE(reader.FindChildElement("V"));
-        reader.SetChildText(text);
-    }
-    CXmlReader check;
-    ASSERT_TRUE(check.Parse(reader.GetDocument())) << check.GetErrorText();
-    for (const char* text : texts) {
-        ASSERT_TRUE(check.FindChildElement("V"));
-        EXPECT_EQ(check.GetChildText(), text);
-    }
-    EXPECT_EQ(reader.GetDocument(), "<R><V>a much longer first value</V><V></V><V>x</V></R>");
-}
-
 TEST(XmlSetText, ReplacesCdataContentAndIgnoresElementsWithoutText) {
     CXmlReader reader;
     ASSERT_TRUE(reader.Parse("<R><A> <![CDATA[x<y]]> </A><E/><K><I>i</I></K></R>"));
