@@ -209,6 +209,11 @@ PrinterState fromJson(const nlohmann::json& j) {
     j.at("slowMs").get_to(s.slowMs);
     j.at("faults").get_to(s.faults);
     j.at("update").get_to(s.update);
+    // An enumeration text we do not know, or a field we do not write, is not our state: the
+    // round trip would silently turn it into something else.
+    if (toJson(s) != j) {
+        throw std::runtime_error("unknown values or fields in the state");
+    }
     return s;
 }
 

@@ -32,7 +32,6 @@ inline constexpr std::string_view DayAlreadyOpen = "0e06";
 inline constexpr std::string_view DayClosed = "0e07";
 inline constexpr std::string_view WaitingNewDay = "0e08";
 inline constexpr std::string_view AdjustmentTooLarge = "0e09";
-inline constexpr std::string_view DocumentOpen = "0e0a";
 inline constexpr std::string_view RangeInvalid = "0e0b";
 
 inline constexpr std::string_view FixedEntry = "0e10";

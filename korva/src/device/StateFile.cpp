@@ -70,10 +70,10 @@ StateFile::Lock::~Lock() {
     ::close(fd_);
 }
 
-StateFile::Lock StateFile::lock() const {
+std::unique_ptr<StateFile::Lock> StateFile::lock() const {
     std::error_code ec;
     fs::create_directories(path_.parent_path().empty() ? "." : path_.parent_path(), ec);
-    return Lock(fs::path(path_.string() + ".lock"));
+    return std::make_unique<Lock>(fs::path(path_.string() + ".lock"));
 }
 
 StateFile::Signature StateFile::current() const {

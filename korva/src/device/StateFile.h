@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "PrinterState.h"
 
@@ -31,7 +32,7 @@ public:
     private:
         int fd_ = -1;
     };
-    Lock lock() const;
+    std::unique_ptr<Lock> lock() const;
 
     // Loads the file into `state` unless it is unchanged since the last load or save; a missing
     // file becomes a new printer, a damaged one is kept aside and replaced. Hold the lock.

@@ -65,6 +65,36 @@ struct VirtualPrinter::Impl {
 
     std::int64_t printerNow() const { return clock::hostSeconds(clock()) + state.clockOffset; }
 
+    // Brings the state up to date under the inter-process lock. A state file that cannot be
+    // reached (unwritable directory, full disk) must not take the program down: the printer
+    // then goes on from memory and says so once.
+    std::unique_ptr<StateFile::Lock> begin() {
+        std::unique_ptr<StateFile::Lock> guard;
+        try {
+            guard = file.lock();
+            file.refresh(state);
+        } catch (const std::exception& e) {
+            warn(e);
+        }
+        return guard;
+    }
+
+    void persist() {
+        try {
+            file.save(state);
+        } catch (const std::exception& e) {
+            warn(e);
+        }
+    }
+
+    void warn(const std::exception& e) {
+        if (!warned) {
+            warned = true;
+            std::cerr << "korva: virtual printer state " << file.path() << " unavailable ("
+                      << e.what() << "); changes are kept in memory only.\n";
+        }
+    }
+
     void logLine(std::string_view command, const Exchange& e) {
         log.write(clock(), command, e.answer(), e.status, e.result);
     }
@@ -74,6 +104,7 @@ struct VirtualPrinter::Impl {
     mutable std::mutex mutex;
     PrinterState state;
     bool portIsOpen = false;
+    bool warned = false;
     LastExchange last = LastExchange::None;
     std::string lastStatus;
     ExchangeLog log;
@@ -81,8 +112,8 @@ struct VirtualPrinter::Impl {
 
 VirtualPrinter::VirtualPrinter(fs::path statePath, Clock clock)
     : impl_(std::make_unique<Impl>(std::move(statePath), std::move(clock))) {
-    const auto guard = impl_->file.lock();
-    impl_->file.refresh(impl_->state);
+    impl_->state = factoryState(defaultModel());
+    impl_->begin();
 }
 
 VirtualPrinter::~VirtualPrinter() = default;
@@ -113,8 +144,7 @@ int VirtualPrinter::openPort(std::string_view requested, std::string& portNumber
     int result = KORVA_OK;
     std::string wanted;
     {
-        const auto guard = d.file.lock();
-        d.file.refresh(d.state);
+        const auto guard = d.begin();
         wanted = requested.empty() ? d.state.port : portName(requested);
         if (wanted.empty()) {
             result = KORVA_ERRO_PARAMETRO;
@@ -157,8 +187,7 @@ Exchange VirtualPrinter::execute(std::string_view commandLine) {
     }
     int slowMs = 0;
     {
-        const auto guard = d.file.lock();
-        d.file.refresh(d.state);
+        const auto guard = d.begin();
         if (!d.state.poweredOn) {
             e.result = KORVA_ERRO_SEM_RESPOSTA;
             d.last = LastExchange::NoAnswer;
@@ -166,7 +195,7 @@ Exchange VirtualPrinter::execute(std::string_view commandLine) {
         } else {
             ProtocolResult r = runCommand(d.state, commandLine, d.printerNow());
             if (r.reply.changed) {
-                d.file.save(d.state);
+                d.persist();
             }
             e.result = r.reply.ok() ? KORVA_OK : KORVA_ERRO_COMANDO;
             for (const auto& f : r.reply.fields) {
@@ -188,10 +217,7 @@ Exchange VirtualPrinter::execute(std::string_view commandLine) {
 Exchange VirtualPrinter::rejectArgument(int fieldErrorCode, int fieldNumber) {
     std::lock_guard lock(impl_->mutex);
     Impl& d = *impl_;
-    {
-        const auto guard = d.file.lock();
-        d.file.refresh(d.state);
-    }
+    d.begin();
     Exchange e;
     e.result = KORVA_ERRO_PARAMETRO;
     e.status = statusText(d.state, {fieldErrorCode, fieldNumber, std::string(rc::FieldError)});

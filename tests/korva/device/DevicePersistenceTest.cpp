@@ -94,8 +94,11 @@ TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
     wrongVersion["version"] = 99;
     nlohmann::json wrongShape = nlohmann::json::parse(readFile(path));
     wrongShape["payments"] = "nada";
+    nlohmann::json unknownValue = nlohmann::json::parse(readFile(path));
+    unknownValue["mode"] = "quebrada";
     for (const std::string& damage :
-         {std::string("{not json"), wrongVersion.dump(), wrongShape.dump(), std::string("[]")}) {
+         {std::string("{not json"), wrongVersion.dump(), wrongShape.dump(), unknownValue.dump(),
+          std::string("[]"), std::string()}) {
         {
             std::ofstream out(path, std::ios::trunc);
             out << damage;
@@ -113,6 +116,15 @@ TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
         EXPECT_EQ(aside, 1u) << damage;
         EXPECT_NO_THROW(fromJson(nlohmann::json::parse(readFile(path))));
     }
+}
+
+TEST_F(DevicePersistence, UnreachableStateFileLeavesAWorkingPrinterInMemory) {
+    { std::ofstream blocker(dir / "not-a-directory"); }
+    VirtualPrinter lost(dir / "not-a-directory" / "printer.json", clockFn());
+    std::string number;
+    ASSERT_EQ(lost.openPort("", number), KORVA_OK);
+    EXPECT_EQ(code(lost.execute("0207|0000|Vendas")), "0000");
+    EXPECT_EQ(lost.execute("0014|0000").fields.at(1), "02Vendas         ");
 }
 
 TEST_F(DeviceFaults, CommandFailsItsNextTimesThenRecovers) {

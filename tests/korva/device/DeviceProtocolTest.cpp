@@ -1,5 +1,8 @@
 // The line checks in their order, the answers of the reading commands, and the code page.
+#include <set>
+
 #include "DeviceFixture.h"
+#include "ReturnCodes.h"
 
 namespace korva::test {
 namespace {
@@ -108,6 +111,18 @@ TEST_F(DeviceProtocol, MessagesAreWindows1252AndUnknownCodesHaveOne) {
     EXPECT_EQ(VirtualPrinter::message("0E01"), VirtualPrinter::message("0e01"));
     EXPECT_EQ(VirtualPrinter::message("abcd"), "C\xf3"
                                                "digo de retorno desconhecido.");
+}
+
+TEST(DeviceCatalogue, CodesAreUniqueLowerCaseAndMessagesFitTheirBuffer) {
+    std::set<std::string_view> seen;
+    for (const auto& e : rc::catalogue()) {
+        EXPECT_TRUE(seen.insert(e.code).second) << e.code;
+        EXPECT_EQ(e.code.size(), 4u);
+        EXPECT_EQ(e.code.find_first_not_of("0123456789abcdef"), std::string_view::npos) << e.code;
+        const std::string text = VirtualPrinter::message(e.code);
+        EXPECT_LE(text.size(), 100u) << e.code;
+        EXPECT_EQ(text.find('?'), std::string::npos) << e.code; // every character converted
+    }
 }
 
 TEST_F(DeviceProtocol, EventLogAnswersNewestFirstInRecordsOf27) {
