@@ -36,7 +36,10 @@ void numberedTable(CommandContext& ctx, const std::vector<NamedEntry>& table, bo
 } // namespace
 
 void readStatus(CommandContext& ctx) {
-    ctx.reply.fields.push_back(statusText(ctx.state, {}));
+    // The answer is this exchange's own status: being a success, it ends a printing error.
+    PrinterState after = ctx.state;
+    after.mechanics.printError = false;
+    ctx.reply.fields.push_back(statusText(after, {}));
 }
 
 void readClock(CommandContext& ctx) {
@@ -128,9 +131,10 @@ void readRounding(CommandContext& ctx) {
 void readTaxRates(CommandContext& ctx) {
     std::vector<TaxRate> rates = ctx.state.taxRates;
     // ICMS ("T") before ISSQN ("S"), each by position letter.
-    std::ranges::sort(rates, [](const TaxRate& a, const TaxRate& b) {
-        return std::pair(a.code[0] == 'S', a.code[1]) < std::pair(b.code[0] == 'S', b.code[1]);
-    });
+    const auto order = [](const TaxRate& r) {
+        return std::pair(r.code.starts_with('S'), r.code.size() > 1 ? r.code[1] : '\0');
+    };
+    std::ranges::sort(rates, {}, order);
     for (const auto& r : rates) {
         ctx.reply.fields.push_back(r.code + r.rate);
     }

@@ -83,7 +83,9 @@ TEST_F(DeviceStatus, PrintFailingForPaperRaisesPrintingErrorUntilNextSuccess) {
     EXPECT_EQ(printerWordOf(failed), "4008");
     EXPECT_EQ(printerWordOf(run("0204|0000|09")), "4008"); // refused again: stays
     modify([](PrinterState& s) { s.mechanics.paper = Paper::Ok; });
-    EXPECT_EQ(printerWordOf(run("0001|0000")), "0000");
+    const Exchange next = run("0001|0000");
+    EXPECT_EQ(printerWordOf(next), "0000");
+    EXPECT_EQ(next.fields.at(0), next.status);
     EXPECT_FALSE(state().mechanics.printError);
 }
 
