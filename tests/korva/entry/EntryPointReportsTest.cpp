@@ -104,12 +104,55 @@ TEST_F(EntryPointReports, SignatureKeyStepsNeedALoadedKey) {
     EXPECT_EQ(lastStatus().returnCode(), "0e30") << "not 520 hexadecimal characters";
 }
 
+std::string mfdSerial() {
+    Buffer data(KORVA_TAM_DADOS_IMPRESSORA);
+    EXPECT_EQ(KORVA_Obter_Dados_Impressora(data.data()), KORVA_OK);
+    return data.all().substr(20, 20);
+}
+
 TEST_F(EntryPointReports, NewDetailMemoryNeedsTechnicalIntervention) {
+    const std::string before = mfdSerial();
     leaveMit();
     EXPECT_EQ(KORVA_Iniciar_Nova_MFD(), KORVA_ERRO_COMANDO);
     EXPECT_EQ(lastStatus().returnCode(), "0e01");
+    EXPECT_EQ(mfdSerial(), before);
     enterMit();
     EXPECT_EQ(KORVA_Iniciar_Nova_MFD(), KORVA_OK);
+    EXPECT_NE(mfdSerial(), before);
+}
+
+// An update line: ":" and hexadecimal bytes whose sum, checksum included, is 0 modulo 256.
+std::string updateLine(std::initializer_list<unsigned> bytes) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string line = ":";
+    unsigned sum = 0;
+    const auto put = [&](unsigned byte) {
+        line += hex[(byte >> 4) & 0xF];
+        line += hex[byte & 0xF];
+        sum += byte;
+    };
+    for (unsigned byte : bytes) {
+        put(byte);
+    }
+    put((256 - sum % 256) % 256);
+    return line;
+}
+
+TEST_F(EntryPointReports, UpdateLinesGoThroughTheBinaryEntryPointUnchanged) {
+    enterMit();
+    const std::string before = raw("0566|0000").text;
+    ASSERT_EQ(KORVA_Send_From_File("056B|0000|00.12 BRF"), KORVA_OK);
+    ASSERT_EQ(KORVA_Send_From_File("0560|0000"), KORVA_OK);
+    ASSERT_EQ(KORVA_Send_From_File_Bin(("0563|0000|" + updateLine({1, 2})).c_str()), KORVA_OK);
+    ASSERT_EQ(KORVA_Send_From_File_Bin(("0562|0000|" + updateLine({0xAA, 0xBB})).c_str()),
+              KORVA_OK);
+    EXPECT_EQ(KORVA_Send_From_File_Bin("0562|0000|:0102"), KORVA_ERRO_COMANDO);
+    EXPECT_EQ(lastStatus().returnCode(), "0f06") << "a line whose sum is wrong";
+    ASSERT_EQ(KORVA_Send_From_File("056C|0000|00.12 BRF"), KORVA_OK);
+    ASSERT_EQ(KORVA_Send_From_File("056A|0000"), KORVA_OK);
+    const std::string after = raw("0566|0000").text;
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, "4.00.13 BRF");
 }
 
 } // namespace
