@@ -11,7 +11,10 @@ endif()
 add_library(morvelan_settings INTERFACE)
 target_compile_features(morvelan_settings INTERFACE cxx_std_20)
 target_compile_options(morvelan_settings INTERFACE -Wall -Wextra -Wpedantic)
+# QT_NO_KEYWORDS: the program connects by member pointers and never needs Qt's keyword macros,
+# which would otherwise clash with ordinary names such as `slots` in the core's records.
 target_compile_definitions(morvelan_settings INTERFACE
+  QT_NO_KEYWORDS
   QT_NO_CAST_FROM_ASCII
   QT_NO_CONTEXTLESS_CONNECT
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
