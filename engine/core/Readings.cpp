@@ -1,5 +1,6 @@
 // The read worker's bodies: each reads the printer's values with the library's reading functions
-// and writes them into the form's request data. Library texts stay Windows-1252 there.
+// and writes them into the form's request data. Library texts stay Windows-1252 there. The four
+// tables (6.7 to 6.10) are read by the table module, which registers its own bodies.
 #include "core/Engine.h"
 #include "core/OperationTable.h"
 #include "core/RequestBytes.h"
@@ -11,58 +12,6 @@ namespace {
 
 using E = LibraryEntries;
 using Arg = WorkerArgument;
-
-// A two-digit table entry number, 0 when the characters are not two digits.
-int entryNumber(const char* entry) {
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    return digit(entry[0]) && digit(entry[1]) ? (entry[0] - '0') * 10 + (entry[1] - '0') : 0;
-}
-
-// Reads a table into its reading area, then places each numbered entry in the row of its number
-// (01 to 20; any other number is ignored). The tables fill their buffer exactly, with no zero.
-int readNumberedTable(Engine& engine, Arg& a, int (*E::*entry)(char*), std::size_t readingOffset,
-                      std::size_t readingSize, std::size_t entryWidth, std::size_t rowWidth,
-                      bool linkedFlag) {
-    std::string reading(readingSize + 1, '\0');
-    const int result = engine.call(entry, reading.data());
-    putText(a.data, readingOffset, std::string_view(reading.data(), readingSize), readingSize);
-    if (result != 0) {
-        return result;
-    }
-    for (std::size_t pos = 0; pos + entryWidth <= readingSize; pos += entryWidth) {
-        const char* item = reading.data() + pos;
-        const int number = entryNumber(item);
-        if (number < 1 || number > 20) {
-            continue;
-        }
-        const std::size_t row = static_cast<std::size_t>(number - 1) * rowWidth;
-        putText(a.data, row, bufferText(item + 2, 15), 15);
-        if (linkedFlag) {
-            putValue<char>(a.data, row + 16, item[entryWidth - 1] == 'S' ? 1 : 0);
-        }
-    }
-    return 0;
-}
-
-int taxRates(Engine& engine, Arg& a) {
-    constexpr std::size_t kReadingOffset = 163, kReadingSize = 552, kEntryWidth = 23;
-    std::string reading(kReadingSize, '\0');
-    const int result = engine.call(&E::Obter_Tabela_Aliquotas, reading.data());
-    putText(a.data, kReadingOffset, reading, kReadingSize);
-    if (result != 0) {
-        return result;
-    }
-    for (std::size_t row = 0; row < 18; ++row) {
-        const char* item = reading.data() + row * kEntryWidth;
-        if (item[0] != 'T' && item[0] != 'S') {
-            break;
-        }
-        putValue<char>(a.data, row, item[0] == 'S' ? 1 : 0);
-        putText(a.data, 18 + row * 3, std::string_view(item, 2), 2);
-        putText(a.data, 72 + row * 5, bufferText(item + 2, 4), 4);
-    }
-    return 0;
-}
 
 int headerLines(Engine& engine, Arg& a) {
     constexpr std::size_t kLinesOffset = 237, kNumbersOffset = 462;
@@ -184,17 +133,6 @@ void registerReadings(OperationTable& t) {
             putValue<std::int32_t>(a.data, 0, state);
         }
         return result;
-    });
-    t.add(6, 7, [](Engine& engine, Arg& a) {
-        return readNumberedTable(engine, a, &E::Obter_Tabela_Pagamentos, 381, 880, 44, 17, true);
-    });
-    t.add(6, 8, [](Engine& engine, Arg& a) {
-        return readNumberedTable(engine, a, &E::Obter_Tabela_Relatorios_Gerenciais, 321, 420, 21,
-                                 16, false);
-    });
-    t.add(6, 9, taxRates);
-    t.add(6, 10, [](Engine& engine, Arg& a) {
-        return readNumberedTable(engine, a, &E::Obter_Tabela_NaoFiscais, 321, 680, 34, 16, false);
     });
     t.add(6, 11, wholeText<&E::Obter_Desconto_Iss, 1>);
     t.add(6, 13, taxpayer);

@@ -89,42 +89,6 @@ TEST_F(EngineReadOperation, HeaderLinesFollowTheLineWidth) {
     EXPECT_EQ(FakeLibrary::count("Obter_Numero_ECF_Loja"), 0);
 }
 
-TEST_F(EngineReadOperation, PaymentTableGoesToTheRowOfEachNumber) {
-    std::string table;
-    for (int n = 1; n <= 20; ++n) {
-        char number[3];
-        std::snprintf(number, sizeof number, "%02d", n);
-        const std::string name = n == 1 ? "Dinheiro" : n == 5 ? "Cartao" : "";
-        table += number + (name + std::string(15 - name.size(), ' ')) + std::string(26, '0') +
-                 (n == 5 ? "S" : "N");
-    }
-    table.replace(44 * 19, 2, "99"); // an entry numbered out of range is ignored
-    FakeLibrary::script.texts["Obter_Tabela_Pagamentos"] = table;
-    char request[1263] = {};
-    ASSERT_TRUE(engine->readOperation(6, 7, request, false));
-    EXPECT_EQ(textIn(request, 0, 16), "Dinheiro       ");
-    EXPECT_EQ(textIn(request, 4 * 17, 16), "Cartao         ");
-    EXPECT_EQ(request[4 * 17 + 16], 1);
-    EXPECT_EQ(request[16], 0);
-    EXPECT_EQ(request[19 * 17], 0);
-    EXPECT_EQ(std::string(request + 381, 880), table);
-}
-
-TEST_F(EngineReadOperation, TaxRatesStopAtTheFirstEntryWithoutAType) {
-    const std::string table = "Ta1800" + std::string(17, '0') + "Sa0500" + std::string(17, '0') +
-                              "Xb0700" + std::string(17, '0') + "Tb1200" + std::string(17, '0');
-    FakeLibrary::script.texts["Obter_Tabela_Aliquotas"] = table;
-    char request[717] = {};
-    ASSERT_TRUE(engine->readOperation(6, 9, request, false));
-    EXPECT_EQ(request[0], 0);
-    EXPECT_EQ(request[1], 1);
-    EXPECT_EQ(textIn(request, 18, 3), "Ta");
-    EXPECT_EQ(textIn(request, 21, 3), "Sa");
-    EXPECT_EQ(textIn(request, 24, 3), "");
-    EXPECT_EQ(textIn(request, 72, 5), "1800");
-    EXPECT_EQ(textIn(request, 77, 5), "0500");
-}
-
 TEST_F(EngineReadOperation, TaxpayerFieldsAndTheUncheckedDecimals) {
     FakeLibrary::script.texts["Obter_Dados_Usuario"] =
         "11222333000181    " + std::string("ISENTO         ") + "123456         ";
