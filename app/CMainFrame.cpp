@@ -2,6 +2,7 @@
 
 #include "CLeftView.h"
 #include "CRightView_00_00.h"
+#include "FormModules.h"
 #include "SealingSequence.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CRightView_Resp.h"
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
                               Qt::WindowCloseButtonHint),
       m_document(document), m_prompts(prompts) {
     setObjectName(QStringLiteral("CMainFrame"));
+    registerFormModules(m_forms);
     // 1. The frame and its status bar.
     createStatusBar();
     createMenu();
@@ -144,7 +146,18 @@ void CMainFrame::pickFromTree(int group, int item) {
 void CMainFrame::switchForm(int group, int item) {
     m_code = {group, item};
     m_response.clear();
-    setRightPane(new CRightView_00_00);
+    QWidget* form = nullptr;
+    if (const FormEntry* entry = m_forms.find(group, item)) {
+        FormContext context{*this,
+                            group,
+                            item,
+                            entry->mode,
+                            initialRecord(*entry, group, item, m_engine->commandFile()),
+                            formRunsAlone(entry->mode, m_engine->sequenceStep)};
+        // A factory that runs a modal dialog of its own (the script generator) returns null.
+        form = entry->create(context);
+    }
+    setRightPane(form != nullptr ? form : new CRightView_00_00);
 }
 
 void CMainFrame::advanceSealing(int command) {
@@ -223,6 +236,14 @@ void CMainFrame::setWindowTitle(const std::string& title) {
 
 int CMainFrame::sequenceStep() const {
     return m_engine->sequenceStep;
+}
+
+PrinterIdentity CMainFrame::printer(int slot) const {
+    if (slot < 0 || slot >= kSlotCount)
+        return {};
+    const auto index = static_cast<std::size_t>(slot);
+    return {m_engine->printerPresent[index] == 1, m_engine->portName[index],
+            m_engine->modelName[index], m_engine->isMkiii[index] == 1};
 }
 
 PrinterSlotView CMainFrame::printerSlot(int slot) const {

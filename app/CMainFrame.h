@@ -1,10 +1,12 @@
 // The main window: the function tree on the left, the current form on the right, and the
-// operation engine it owns for the whole run. It serves the engine (FrameServices) and the
-// response panel (ResponseHost), and forwards the forms' requests to the engine. Lives on the
-// user-interface thread.
+// operation engine it owns for the whole run. It serves the engine (FrameServices), the response
+// panel (ResponseHost) and the forms (FormServices), and forwards the forms' requests to the
+// engine. Lives on the user-interface thread.
 #pragma once
 
 #include "CMorvelanDoc.h"
+#include "FormRegistry.h"
+#include "FormServices.h"
 #include "core/Engine.h"
 #include "ui/ResponseHost.h"
 
@@ -25,7 +27,10 @@ class CLeftView;
 class CRightView_Resp;
 class HelpWindow;
 
-class CMainFrame final : public QMainWindow, public FrameServices, public ResponseHost {
+class CMainFrame final : public QMainWindow,
+                         public FrameServices,
+                         public ResponseHost,
+                         public FormServices {
 public:
     using Binder = std::function<BoundLibrary()>;
 
@@ -36,17 +41,21 @@ public:
                const Binder& bindLibrary, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    Engine& engine() { return *m_engine; }
-
-    // ---- What the forms call ----
-    void runOperation(int type, int step, std::span<char> data, int selection);
-    bool readOperation(int type, int step, std::span<char> data, bool showMessages);
-    void readStatus(ResultRecord& result);
-    bool checkMitMode(int selection);
+    // ---- What the forms call (FormServices) ----
+    void runOperation(int type, int step, std::span<char> data, int selection) override;
+    bool readOperation(int type, int step, std::span<char> data, bool showMessages) override;
+    void readStatus(ResultRecord& result) override;
+    bool checkMitMode(int selection) override;
     void sendFile(SendFileRequest& request, int selection);
-    bool ensurePrinter();
+    bool ensurePrinter() override;
+    Engine& engine() override { return *m_engine; }
+    // Shows the form registered for (group, item) in its mode and with its data; the empty form
+    // for a group, the root and every code no form module serves.
     void switchForm(int group, int item) override;
     void advanceSealing(int command) override;
+    int printerSlotCount() const override { return kSlotCount; }
+    PrinterIdentity printer(int slot) const override;
+    Prompts& prompts() override { return m_prompts; }
 
     // ---- FrameServices ----
     void showResponsePanel() override;
@@ -70,6 +79,7 @@ public:
     CLeftView* functionTree() const { return m_tree; }
     QSplitter* splitter() const { return m_splitter; }
     QAction* action(const QString& objectName) const;
+    const FormRegistry& formRegistry() const { return m_forms; }
     void showHelp();
 
 protected:
@@ -84,6 +94,7 @@ private:
 
     CMorvelanDoc& m_document;
     Prompts& m_prompts;
+    FormRegistry m_forms;
     std::optional<Engine> m_engine;
     QSplitter* m_splitter = nullptr;
     CLeftView* m_tree = nullptr;
