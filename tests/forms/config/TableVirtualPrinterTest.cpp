@@ -7,8 +7,7 @@
 #include "tables/TableEditor.h"
 #include "tables/TableWrites.h"
 
-#include "Models.h"
-#include "StateFile.h"
+#include "VirtualPrinterState.h"
 
 #include <gtest/gtest.h>
 
@@ -21,26 +20,6 @@ namespace {
 using morvelan::test::RecordingFrame;
 using morvelan::test::RecordingPrompts;
 using morvelan::test::TempDir;
-
-// One state file for the whole process: the library follows KORVA_SIM_STATE from its first
-// exchange on.
-class StateEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { ::setenv("KORVA_SIM_STATE", path().c_str(), 1); }
-    static std::string path() { return directory().file("printer.json"); }
-    static TempDir& directory() {
-        static TempDir dir;
-        return dir;
-    }
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new StateEnvironment);
-
-void editPrinter(const std::function<void(korva::PrinterState&)>& change) {
-    korva::modifyState(StateEnvironment::path(), change);
-}
-korva::PrinterState printer() {
-    return korva::readState(StateEnvironment::path());
-}
 
 std::vector<std::string> names(const std::vector<korva::NamedEntry>& entries) {
     std::vector<std::string> result;
@@ -64,7 +43,7 @@ protected:
         : engine(morvelan::bindLibrary(MORVELAN_LIBRARY_DIR,
                                        morvelan::libraryLogDirectory(dataDir.path())),
                  prompts, frame, programDir.path()) {
-        editPrinter([](korva::PrinterState& s) { s = korva::factoryState(korva::defaultModel()); });
+        resetPrinter();
         registerTableOperations(engine);
     }
 
