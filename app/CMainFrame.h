@@ -79,7 +79,8 @@ public:
     CLeftView* functionTree() const { return m_tree; }
     QSplitter* splitter() const { return m_splitter; }
     QAction* action(const QString& objectName) const;
-    const FormRegistry& formRegistry() const { return m_forms; }
+    // The forms by code; tests register stand-ins in it.
+    FormRegistry& formRegistry() { return m_forms; }
     void showHelp();
 
 protected:
