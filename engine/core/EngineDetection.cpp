@@ -78,6 +78,9 @@ void Engine::detectSlot(int slot) {
     result.resultCode = call(&LibraryEntries::Obter_Dados_Impressora, printerData);
     std::string_view model = bufferText(printerData + kModelOffset, kModelWidth);
     model.remove_prefix(std::min(model.find_first_not_of(' '), model.size()));
+    // The printer pads the model field with blanks; they would only widen every message and label
+    // that names the printer, as in "( QP-R4100 MKIII      )".
+    model.remove_suffix(model.size() - std::min(model.find_last_not_of(' ') + 1, model.size()));
     modelName[index] = fromCp1252(model);
 
     isMkiii[index] = 0;

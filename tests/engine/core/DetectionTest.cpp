@@ -27,12 +27,12 @@ TEST_F(EngineDetection, SerialPortPrinterIsRecorded) {
     EXPECT_TRUE(engine->librarySemaphore.try_acquire());
 }
 
-TEST_F(EngineDetection, PortNumberZeroIsUsbAndLeadingBlanksLeaveTheModel) {
+TEST_F(EngineDetection, PortNumberZeroIsUsbAndBlanksAroundTheModelAreDropped) {
     FakeLibrary::script.openPort = {0, "0"};
     FakeLibrary::script.printerData.text = printerDataWithModel("   QP-R4100 MKIII");
     ASSERT_TRUE(engine->ensurePrinter());
     EXPECT_EQ(engine->portName[0], "USB");
-    EXPECT_EQ(engine->modelName[0].substr(0, 14), "QP-R4100 MKIII");
+    EXPECT_EQ(engine->modelName[0], "QP-R4100 MKIII");
     EXPECT_EQ(engine->isMkiii[0], 1);
 }
 

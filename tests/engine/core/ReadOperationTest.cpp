@@ -17,7 +17,8 @@ protected:
 };
 
 // The model as detected: the printer data's 20-character field, blanks included.
-const std::string kModel = "QP-L30 MKIII        ";
+// The printer pads its model field with blanks; messages name it without them.
+const std::string kModel = "QP-L30 MKIII";
 
 TEST_F(EngineReadOperation, SuccessIsReportedWithModelAndPort) {
     FakeLibrary::script.texts["Obter_Simbolo_Moeda"] = "R$";

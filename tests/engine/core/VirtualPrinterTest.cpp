@@ -108,6 +108,7 @@ TEST_F(EngineVirtualPrinter, SerializationDataCarriesTheDetectedModel) {
     ASSERT_TRUE(engine.readOperation(7, 2, data, true));
     std::string model = textAt(data, 60, 21);
     model.erase(0, model.find_first_not_of(' '));
+    model.erase(model.find_last_not_of(' ') + 1);
     EXPECT_EQ(fromCp1252(model), engine.modelName[0]);
     ASSERT_EQ(prompts.messages.size(), 1U);
     EXPECT_TRUE(
