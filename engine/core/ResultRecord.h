@@ -9,9 +9,9 @@
 namespace morvelan {
 
 struct ResultRecord {
-    std::int32_t resultCode;   // the library's return value (0 = success)
-    char fieldErrorText[61];   // "Estado dos Parâmetros:"
-    char portStatusText[61];   // "Estado da Comunicação:"
+    std::int32_t resultCode;     // the library's return value (0 = success)
+    char fieldErrorText[61];     // "Estado dos Parâmetros:"
+    char portStatusText[61];     // "Estado da Comunicação:"
     char printerStatusText[571]; // "Estado da Impressora:"
     char fiscalStatusText[571];  // "Estado Fiscal da Impressora:"
     char resultLine[572];        // "Estado da Execução do Comando:"

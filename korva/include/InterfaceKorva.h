@@ -163,8 +163,7 @@ KORVA_API int KORVA_CALL KORVA_Obter_Log_Comandos(char* log, char* contador);
 KORVA_API int KORVA_CALL KORVA_Obter_Mensagem_Erro(const char* codigo, char* mensagem);
 /* `arredonda` (KORVA_TAM_SIM_NAO): "S" when the printer rounds, "N" when it truncates;
  * `fabricacao` (KORVA_TAM_SIM_NAO): "S" for own manufacture, "N" otherwise. */
-KORVA_API int KORVA_CALL KORVA_Obter_Arredonda_Trunca_Fabricacao(char* arredonda,
-                                                                  char* fabricacao);
+KORVA_API int KORVA_CALL KORVA_Obter_Arredonda_Trunca_Fabricacao(char* arredonda, char* fabricacao);
 
 /* ---- Settings (the table and user settings need technical intervention, MIT) -------------- */
 
@@ -267,16 +266,14 @@ KORVA_API int KORVA_CALL KORVA_RelatorioFiscal_Abrir_Dia(void);
  * (KORVA_Leitura_MFD_Data) or by reduction counter (KORVA_Leitura_MFD_CRZ). The remaining
  * arguments are reserved: 0, 0, "", 0, 0, 0. */
 KORVA_API int KORVA_CALL KORVA_Leitura_MFD(const char* inicio, const char* fim, int reservado1,
-                                           int reservado2, const char* reservado3,
-                                           int reservado4, int reservado5, int reservado6);
-KORVA_API int KORVA_CALL KORVA_Leitura_MFD_Data(const char* inicio, const char* fim,
-                                                int reservado1, int reservado2,
-                                                const char* reservado3, int reservado4,
-                                                int reservado5, int reservado6);
-KORVA_API int KORVA_CALL KORVA_Leitura_MFD_CRZ(const char* inicio, const char* fim,
-                                               int reservado1, int reservado2,
-                                               const char* reservado3, int reservado4,
-                                               int reservado5, int reservado6);
+                                           int reservado2, const char* reservado3, int reservado4,
+                                           int reservado5, int reservado6);
+KORVA_API int KORVA_CALL KORVA_Leitura_MFD_Data(const char* inicio, const char* fim, int reservado1,
+                                                int reservado2, const char* reservado3,
+                                                int reservado4, int reservado5, int reservado6);
+KORVA_API int KORVA_CALL KORVA_Leitura_MFD_CRZ(const char* inicio, const char* fim, int reservado1,
+                                               int reservado2, const char* reservado3,
+                                               int reservado4, int reservado5, int reservado6);
 
 /* ---- Raw commands ------------------------------------------------------------------------- */
 
@@ -286,8 +283,7 @@ KORVA_API int KORVA_CALL KORVA_Send_From_File(const char* comando);
 KORVA_API int KORVA_CALL KORVA_Send_From_FileEX(const char* comando, char* resposta);
 /* Sends raw command `comando`; `estado` (KORVA_TAM_ESTADO) receives the status text of this
  * exchange and `resposta` (KORVA_TAM_RESPOSTA_CURTA) the first 9 characters of the answer. */
-KORVA_API int KORVA_CALL KORVA_Send_From_FileEXX(const char* comando, char* estado,
-                                                 char* resposta);
+KORVA_API int KORVA_CALL KORVA_Send_From_FileEXX(const char* comando, char* estado, char* resposta);
 /* Sends a raw command that carries a data line of a software update; the answer is discarded. */
 KORVA_API int KORVA_CALL KORVA_Send_From_File_Bin(const char* comando);
 
