@@ -7,8 +7,12 @@ constexpr int kEveryPrinter = 99;
 } // namespace
 
 std::string printerLabel(const PrinterIdentity& printer, PrinterLabelStyle style) {
-    return style == PrinterLabelStyle::PortModel ? printer.portName + " :: " + printer.modelName
-                                                 : printer.modelName + " :: " + printer.portName;
+    if (style == PrinterLabelStyle::PortModel)
+        return printer.portName + " :: " + printer.modelName;
+    // The model field is blank-padded; in the middle of a label the padding would show.
+    const auto end = printer.modelName.find_last_not_of(' ');
+    const std::string model = end == std::string::npos ? "" : printer.modelName.substr(0, end + 1);
+    return model + " :: " + printer.portName;
 }
 
 std::vector<PrinterEntry> presentPrinters(const FormServices& services, PrinterLabelStyle style) {

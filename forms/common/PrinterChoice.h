@@ -16,7 +16,7 @@ inline constexpr const char* kAllPrintersEntry = "Todas as impressoras";
 // fiscal and reading forms name the model first, then the serial port it answered on.
 enum class PrinterLabelStyle { PortModel, ModelPort };
 
-// "COM3 :: QP-L30" or "QP-L30 :: COM3".
+// "COM3 :: QP-L30" or "QP-L30 :: COM3" (the model without its trailing blanks).
 std::string printerLabel(const PrinterIdentity& printer, PrinterLabelStyle style);
 
 // A present printer: its slot and its label.

@@ -134,8 +134,9 @@ TEST_F(AppReadings, SerializationAndMicroswitchesAsThePrinterReportsThem) {
               QString::fromStdString(frame->engine().modelName[0]).trimmed());
     auto* tabs = find<QTabBar>(QStringLiteral("printerTabs"));
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabs->tabText(0).toStdString(),
-              frame->engine().modelName[0] + " :: " + frame->engine().portName[0]);
+    EXPECT_EQ(tabs->tabText(0), QString::fromStdString(frame->engine().modelName[0]).trimmed() +
+                                    QStringLiteral(" :: ") +
+                                    QString::fromStdString(frame->engine().portName[0]));
     shoot("reading-7-2.png");
 
     pickAndPress(7, 15, QStringLiteral("readButton"));

@@ -22,7 +22,7 @@ TEST(FormsCommonPrinterChoice, NamesPresentPrintersInTheStyleOfTheForm) {
     FakeFormServices services;
     services.printers = {{true, "COM3", "QP-L30 MKIII", true},
                          {false, "COM4", "QP-L20", false},
-                         {true, "USB", "QP-R4100", false}};
+                         {true, "USB", "QP-R4100      ", false}};
     const auto portFirst = presentPrinters(services, PrinterLabelStyle::PortModel);
     ASSERT_EQ(portFirst.size(), 2u);
     EXPECT_EQ(portFirst[0].label, "COM3 :: QP-L30 MKIII");
@@ -30,7 +30,7 @@ TEST(FormsCommonPrinterChoice, NamesPresentPrintersInTheStyleOfTheForm) {
     EXPECT_EQ(presentPrinters(services, PrinterLabelStyle::ModelPort)[1].label, "QP-R4100 :: USB");
     EXPECT_EQ(printerListEntries(portFirst),
               (std::vector<std::string>{"Todas as impressoras", "Para (COM3 :: QP-L30 MKIII)",
-                                        "Para (USB :: QP-R4100)"}));
+                                        "Para (USB :: QP-R4100      )"}));
     services.printers = {PrinterIdentity{}};
     EXPECT_EQ(printerListEntries(presentPrinters(services, PrinterLabelStyle::PortModel)),
               std::vector<std::string>{"Todas as impressoras"});
