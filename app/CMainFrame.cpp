@@ -135,7 +135,9 @@ void CMainFrame::setRightPane(QWidget* form) {
         old->deleteLater();
     }
     m_rightPane->setWidget(form);
-    form->setFocus();
+    // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on.
+    if (!m_tree->hasFocus())
+        form->setFocus();
 }
 
 void CMainFrame::pickFromTree(int group, int item) {

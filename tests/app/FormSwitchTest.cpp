@@ -6,6 +6,7 @@
 #include "RecordingPrompts.h"
 #include "core/FunctionNames.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
@@ -143,6 +144,20 @@ TEST_F(AppFormSwitch, PickingAnItemAgainResetsItsFormAndEndsASequence) {
     press(entry(7, 16));
     EXPECT_NE(frame->currentForm(), first);
     EXPECT_EQ(frame->engine().sequenceStep, 99);
+}
+
+TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
+    frame->show();
+    frame->activateWindow();
+    auto* tree = frame->functionTree();
+    tree->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(tree->hasFocus());
+    tree->setCurrentItem(entry(7, 6));
+    EXPECT_EQ(shown(), QStringLiteral("CRightView_02_06"));
+    EXPECT_TRUE(tree->hasFocus()); // the next arrow key still moves in the tree
+    tree->setCurrentItem(entry(7, 15));
+    EXPECT_EQ(shown(), QStringLiteral("CRightView_02_15"));
 }
 
 TEST_F(AppFormSwitch, ScriptGeneratorOpensAtEveryPickAndGivesTheSelectionToItsGroup) {
