@@ -11,19 +11,6 @@
 namespace morvelan::tables {
 namespace {
 
-std::size_t requestSize(int table) {
-    switch (table) {
-    case kPaymentTable:
-        return sizeof(PaymentRequest);
-    case kReportTable:
-        return sizeof(ReportRequest);
-    case kTaxRateTable:
-        return sizeof(TaxRateRequest);
-    default:
-        return sizeof(NonFiscalRequest);
-    }
-}
-
 // Where the changed flag of printer slot 0 lies; the records have room for that slot only.
 std::size_t changedOffset(int table) {
     switch (table) {
@@ -66,7 +53,7 @@ bool runChangePlan(Engine& engine, int table, std::span<char> edited, int select
         engine.prompts().message(kAlertTitle, kNotInMitMessage, PromptIcon::Information);
         return false;
     }
-    std::vector<char> printer(requestSize(table), '\0');
+    std::vector<char> printer(tableRequestSize(table), '\0');
     if (!engine.readOperation(6, table, printer, true)) {
         return false;
     }

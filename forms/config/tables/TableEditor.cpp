@@ -62,19 +62,6 @@ FormRows displayRows(int table, std::span<const char> record) {
     }
 }
 
-std::size_t tableRequestSize(int table) {
-    switch (table) {
-    case kPaymentTable:
-        return sizeof(PaymentRequest);
-    case kReportTable:
-        return sizeof(ReportRequest);
-    case kTaxRateTable:
-        return sizeof(TaxRateRequest);
-    default:
-        return sizeof(NonFiscalRequest);
-    }
-}
-
 int tableRowCount(int table) {
     return table == kTaxRateTable ? kTaxRateRows : kNamedRows;
 }

@@ -21,7 +21,6 @@ namespace morvelan::tables {
 // type of a tax rate only when it has a code.
 FormRows displayRows(int table, std::span<const char> record);
 
-std::size_t tableRequestSize(int table);
 int tableRowCount(int table);
 // The leading rows that the printer keeps by itself and the form shows read-only.
 int tableFixedRows(int table);

@@ -85,4 +85,18 @@ static_assert(offsetof(NonFiscalRequest, changed) == 320);
 static_assert(offsetof(NonFiscalRequest, reading) == 321);
 static_assert(offsetof(NonFiscalRequest, tail) == 1001);
 
+// The size of a table's request record, which is also its block of the command file.
+constexpr std::size_t tableRequestSize(int table) {
+    switch (table) {
+    case kPaymentTable:
+        return sizeof(PaymentRequest);
+    case kReportTable:
+        return sizeof(ReportRequest);
+    case kTaxRateTable:
+        return sizeof(TaxRateRequest);
+    default:
+        return sizeof(NonFiscalRequest);
+    }
+}
+
 } // namespace morvelan::tables
