@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,17 @@ TEST_F(AppFormSwitch, PickingAnItemAgainResetsItsFormAndEndsASequence) {
     press(entry(7, 16));
     EXPECT_NE(frame->currentForm(), first);
     EXPECT_EQ(frame->engine().sequenceStep, 99);
+}
+
+TEST_F(AppFormSwitch, HelpOpensAtThePageOfTheReadingOnScreen) {
+    frame->show();
+    press(entry(7, 16));
+    frame->showHelp();
+    auto* browser = frame->findChild<QTextBrowser*>(QStringLiteral("browser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source().toString(), QStringLiteral("qrc:/help/f07_16.html"));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Salvar dados em arquivo")));
+    frame->close();
 }
 
 TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
