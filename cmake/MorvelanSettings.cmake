@@ -30,6 +30,8 @@ function(morvelan_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE morvelan_settings GTest::gtest GTest::gtest_main ${ARG_LIBS})
+  # Test doubles every layer's tests share (the recording prompts).
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${ARG_LABELS}"

@@ -150,23 +150,23 @@ TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
     EXPECT_EQ(frame->engine().sequenceStep, 99);
     EXPECT_EQ(frame->currentCode(), std::pair(0, 0));
     EXPECT_TRUE(frame->functionTree()->isEnabled());
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].text, "Lacração Finalizada.");
-    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Information);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Lacração Finalizada.");
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Information);
 }
 
 TEST_F(AppMainFrame, WithoutTheLibraryTheWindowOpensAndTheFirstOperationCloses) {
     auto frame = frameWithoutLibrary();
     frame->show();
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(prompts.calls.empty()); // nothing said at start
+    EXPECT_TRUE(prompts.messages.empty()); // nothing said at start
     frame->runOperation(7, 1, {}, 99);
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].title, "Alerta Morvelan");
-    EXPECT_EQ(prompts.calls[0].text,
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.messages[0].text,
               "Arquivo InterfaceKorva.dll não encontrado!\n\nEste arquivo é fundamental para o "
               "funcionamento deste software.\n\nO Morvelan será fechado.");
-    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Error);
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Error);
     EXPECT_FALSE(frame->isVisible());
 }
 
@@ -176,7 +176,7 @@ TEST_F(AppMainFrame, AnOperationEndsInTheResponsePanel) {
     frame->show();
     frame->runOperation(7, 1, {}, 99);
     auto* panel = dynamic_cast<CRightView_Resp*>(frame->currentForm());
-    ASSERT_NE(panel, nullptr) << (prompts.calls.empty() ? "" : prompts.calls[0].text);
+    ASSERT_NE(panel, nullptr) << (prompts.messages.empty() ? "" : prompts.messages[0].text);
     EXPECT_EQ(panel->content().title, "Leitura de informações :: Estado do ECF");
     ASSERT_EQ(panel->tabs()->count(), 1);
     EXPECT_TRUE(panel->tabs()->tabText(0).contains(QStringLiteral(" :: QP-")));

@@ -47,7 +47,7 @@ struct AppReadings : testing::Test {
         // The printer's state file exists once the library has talked to it.
         frame->ensurePrinter();
         editPrinter([](nlohmann::json& state) { state["poweredOn"] = true; });
-        prompts.calls.clear();
+        prompts.messages.clear();
     }
 
     // Changes the virtual printer's state the way korva-sim does: in its file, replaced whole.
@@ -97,9 +97,9 @@ TEST_F(AppReadings, CommunicationCheckDetectsAtEveryPressAndEndsInTheResponsePan
     // Switched off: the next press looks for the printer again and finds none.
     editPrinter([](nlohmann::json& state) { state["poweredOn"] = false; });
     pickAndPress(1, 1, QStringLiteral("sendButton"));
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].text, "Nenhuma Impressora Fiscal detectada!\n");
-    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Information);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Nenhuma Impressora Fiscal detectada!\n");
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Information);
     ASSERT_NE(panel(), nullptr);
     EXPECT_EQ(panel()->tabs()->count(), 0);
     EXPECT_EQ(panel()->content().title, "Comunicação :: Verificar comunicação");
@@ -109,24 +109,24 @@ TEST_F(AppReadings, CommunicationCheckWithoutTheLibraryClosesTheProgram) {
     CMainFrame bare(document, prompts, programDir.path().toStdString(),
                     [] { return BoundLibrary{}; });
     bare.show();
-    prompts.calls.clear();
+    prompts.messages.clear();
     bare.switchForm(1, 1);
     auto* send = bare.currentForm()->findChild<QPushButton*>(QStringLiteral("sendButton"));
     ASSERT_NE(send, nullptr);
     send->click();
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].text,
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text,
               "Arquivo InterfaceKorva.dll não encontrado!\n\nEste arquivo é fundamental para o "
               "funcionamento deste software.\n\nO Morvelan será fechado.");
-    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Error);
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Error);
     EXPECT_FALSE(bare.isVisible());
 }
 
 TEST_F(AppReadings, SerializationAndMicroswitchesAsThePrinterReportsThem) {
     editPrinter([](nlohmann::json& state) { state["microswitches"] = 0x31; });
     pickAndPress(7, 2, QStringLiteral("readButton"));
-    ASSERT_FALSE(prompts.calls.empty());
-    EXPECT_EQ(prompts.calls.back().icon, PromptIcon::Information) << prompts.calls.back().text;
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Information) << prompts.messages.back().text;
     const auto state = nlohmann::json::parse(readAll(std::getenv("KORVA_SIM_STATE")));
     EXPECT_EQ(field(QStringLiteral("serializationField0")).trimmed().toStdString(),
               state["mfSerial"].get<std::string>());
@@ -204,7 +204,7 @@ TEST_F(AppReadings, EventLogIsShownAndSavedByteForByte) {
     for (int i = 0; i < 8; ++i)
         expected += blank;
     EXPECT_EQ(readAll(path), expected);
-    EXPECT_EQ(prompts.calls.back().text, "Arquivo Salvo com Sucesso.");
+    EXPECT_EQ(prompts.messages.back().text, "Arquivo Salvo com Sucesso.");
 
     editPrinter([](nlohmann::json& state) { state["events"] = nlohmann::json::array(); });
     find<QPushButton>(QStringLiteral("readButton"))->click();

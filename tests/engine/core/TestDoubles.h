@@ -1,59 +1,18 @@
-// Prompts and frame that record what the engine asks of them, for assertions on exact texts.
+// A frame that records what the engine asks of it, for assertions on exact texts; with the
+// recording prompts shared by every test.
 #pragma once
 
+#include "RecordingPrompts.h"
 #include "core/FrameServices.h"
-#include "core/Prompts.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <deque>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace morvelan::test {
-
-struct RecordedMessage {
-    std::string title;
-    std::string text;
-    PromptIcon icon;
-};
-
-class RecordingPrompts : public Prompts {
-public:
-    void message(const std::string& title, const std::string& text, PromptIcon icon) override {
-        messages.push_back({title, text, icon});
-    }
-    bool askYesNo(const std::string& title, const std::string& text, PromptIcon icon) override {
-        messages.push_back({title, text, icon});
-        return nextAnswer();
-    }
-    bool askOkCancel(const std::string& title, const std::string& text, PromptIcon icon) override {
-        messages.push_back({title, text, icon});
-        return nextAnswer();
-    }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-
-    std::vector<RecordedMessage> messages;
-    std::deque<bool> answers;
-
-private:
-    bool nextAnswer() {
-        if (answers.empty()) {
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
 
 class RecordingFrame : public FrameServices {
 public:

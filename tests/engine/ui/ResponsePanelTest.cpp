@@ -134,7 +134,7 @@ TEST_F(UiResponsePanel, SequenceButtonsFollowTheStep) {
     EXPECT_TRUE(visible());
     EXPECT_TRUE(panel.nextButton()->isEnabled());
     EXPECT_TRUE(panel.previousButton()->isEnabled());
-    EXPECT_TRUE(prompts.calls.empty());
+    EXPECT_TRUE(prompts.messages.empty());
 
     host.step = 0;
     panel.showResult(99, 6, 5, record("( 0000 ) - Resultado sem erro", ""));
@@ -149,11 +149,11 @@ TEST_F(UiResponsePanel, LastSealingStepEndsTheSequence) {
     panel.showResult(99, 6, 7, record("( 0000 ) - Resultado sem erro", ""));
     EXPECT_FALSE(panel.nextButton()->isEnabled());
     EXPECT_FALSE(panel.nextButton()->isHidden());
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].kind, "message");
-    EXPECT_EQ(prompts.calls[0].title, "Alerta Morvelan");
-    EXPECT_EQ(prompts.calls[0].text, "Lacração Finalizada.");
-    EXPECT_EQ(prompts.calls[0].icon, PromptIcon::Information);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, "message");
+    EXPECT_EQ(prompts.messages[0].title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.messages[0].text, "Lacração Finalizada.");
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Information);
     EXPECT_EQ(host.treeStates, std::vector<bool>{true});
 }
 
@@ -172,10 +172,10 @@ TEST_F(UiResponsePanel, AbandoningAsksFirst) {
 
     prompts.answers = {false};
     panel.abandonButton()->click();
-    ASSERT_EQ(prompts.calls.size(), 1u);
-    EXPECT_EQ(prompts.calls[0].kind, "yesno");
-    EXPECT_EQ(prompts.calls[0].title, "Alerta Morvelan");
-    EXPECT_EQ(prompts.calls[0].text, "Deseja realmente abandonar a sequência de lacração?");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, "yesno");
+    EXPECT_EQ(prompts.messages[0].title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.messages[0].text, "Deseja realmente abandonar a sequência de lacração?");
     EXPECT_TRUE(host.switches.empty());
     EXPECT_TRUE(host.treeStates.empty());
 

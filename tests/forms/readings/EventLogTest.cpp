@@ -72,36 +72,26 @@ TEST(FormsReadingsEventLog, SavingAsksForAFileWritesItAndSaysSo) {
 
     // Cancelled: nothing written, nothing said.
     EXPECT_FALSE(saveEventLog(prompts, grid));
-    EXPECT_TRUE(prompts.messages.empty());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].kind, "save");
 
-    class Answering final : public RecordingPrompts {
-    public:
-        std::deque<std::optional<std::string>> files;
-        std::vector<std::pair<std::string, std::string>> asked;
-        std::optional<std::string> saveFile(const std::string& filter,
-                                            const std::string& extension) override {
-            asked.emplace_back(filter, extension);
-            auto file = files.front();
-            files.pop_front();
-            return file;
-        }
-    } answering;
     const std::string path = dir.file("log.txt");
     std::ofstream(path) << "an older and much longer content that must not survive";
-    answering.files = {path, dir.file("missing/log.txt")};
-    EXPECT_TRUE(saveEventLog(answering, grid));
+    prompts.files = {path, dir.file("missing/log.txt")};
+    EXPECT_TRUE(saveEventLog(prompts, grid));
     EXPECT_EQ(readAll(path), eventLogFileText(grid));
-    EXPECT_EQ(answering.asked[0],
-              std::make_pair(std::string("Arquivo Texto (*.txt)|*.txt||"), std::string("*.txt")));
-    ASSERT_EQ(answering.messages.size(), 1u);
-    EXPECT_EQ(answering.messages[0].title, "Alerta Morvelan");
-    EXPECT_EQ(answering.messages[0].text, "Arquivo Salvo com Sucesso.");
-    EXPECT_EQ(answering.messages[0].icon, PromptIcon::Information);
+    ASSERT_EQ(prompts.messages.size(), 3u); // the cancelled dialog, this one, the message
+    EXPECT_EQ(prompts.messages[1].kind, "save");
+    EXPECT_EQ(prompts.messages[1].title, "Arquivo Texto (*.txt)|*.txt||");
+    EXPECT_EQ(prompts.messages[1].text, "*.txt");
+    EXPECT_EQ(prompts.messages[2].title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.messages[2].text, "Arquivo Salvo com Sucesso.");
+    EXPECT_EQ(prompts.messages[2].icon, PromptIcon::Information);
 
-    EXPECT_FALSE(saveEventLog(answering, grid));
-    ASSERT_EQ(answering.messages.size(), 2u);
-    EXPECT_EQ(answering.messages[1].text, "Erro ao Salvar o Arquivo.");
-    EXPECT_EQ(answering.messages[1].icon, PromptIcon::Error);
+    EXPECT_FALSE(saveEventLog(prompts, grid));
+    ASSERT_EQ(prompts.messages.size(), 5u);
+    EXPECT_EQ(prompts.messages[4].text, "Erro ao Salvar o Arquivo.");
+    EXPECT_EQ(prompts.messages[4].icon, PromptIcon::Error);
 }
 
 } // namespace
