@@ -126,7 +126,8 @@ TEST_F(AppReadings, SerializationAndMicroswitchesAsThePrinterReportsThem) {
     editPrinter([](nlohmann::json& state) { state["microswitches"] = 0x31; });
     pickAndPress(7, 2, QStringLiteral("readButton"));
     ASSERT_FALSE(prompts.messages.empty());
-    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Information) << prompts.messages.back().text;
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Information)
+        << prompts.messages.back().text;
     const auto state = nlohmann::json::parse(readAll(std::getenv("KORVA_SIM_STATE")));
     EXPECT_EQ(field(QStringLiteral("serializationField0")).trimmed().toStdString(),
               state["mfSerial"].get<std::string>());
