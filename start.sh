@@ -8,7 +8,7 @@ bin=${MORVELAN_BUILD_DIR:-$root/build}/bin
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo "Morvelan precisa de uma tela gráfica e esta sessão não tem nenhuma (DISPLAY não definido)."
-  echo "Abra-o numa sessão gráfica, ou com: xvfb-run ./start.sh"
+  echo "Abra-o numa sessão gráfica (numa máquina sem tela: apt-get install xvfb e xvfb-run ./start.sh)."
   exit 1
 fi
 if [[ ! -x "$bin/morvelan" ]]; then
