@@ -3,6 +3,7 @@
 #include "ProgressCronoDlg.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -29,8 +30,11 @@ QMessageBox::Icon toQtIcon(PromptIcon icon) {
 
 QMessageBox::StandardButton ask(QWidget* parent, const std::string& title, const std::string& text,
                                 PromptIcon icon, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(toQtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    buttons, parent);
+    // A box without a title of its own (the XML parser's error) takes the program's name, as the
+    // window system's default caption would.
+    const QString caption =
+        title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+    QMessageBox box(toQtIcon(icon), caption, QString::fromStdString(text), buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

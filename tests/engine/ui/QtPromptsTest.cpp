@@ -83,6 +83,13 @@ TEST(UiQtPrompts, MessagesOnTheUserInterfaceThreadShowDirectly) {
     EXPECT_EQ(seen.title, QStringLiteral("Erro Morvelan"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+
+    // A box that brings no title (the XML parser's error) is captioned with the program's name.
+    QCoreApplication::setApplicationName(QStringLiteral("Morvelan"));
+    answerNextBox(QMessageBox::Ok, seen);
+    prompts.message("", "End tag of GRUPO element not found", PromptIcon::None);
+    EXPECT_EQ(seen.title, QStringLiteral("Morvelan"));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
 }
 
 TEST(UiQtPrompts, ScriptChronometerWaitsForTheTechnician) {
