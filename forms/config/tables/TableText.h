@@ -33,13 +33,18 @@ void setField(char (&field)[N], std::string_view utf8, std::size_t maxChars = N 
 
 // A record of type R taken from, or put back into, the request data. Request data shorter than
 // the record reads as zeros beyond its end and receives only the bytes it has room for.
+// An empty span may carry a null pointer, which memcpy must never see, even for no bytes.
 template <typename R> R loadRecord(std::span<const char> data) {
     R record{};
-    std::memcpy(&record, data.data(), std::min(sizeof record, data.size()));
+    if (!data.empty()) {
+        std::memcpy(&record, data.data(), std::min(sizeof record, data.size()));
+    }
     return record;
 }
 template <typename R> void storeRecord(const R& record, std::span<char> data) {
-    std::memcpy(data.data(), &record, std::min(sizeof record, data.size()));
+    if (!data.empty()) {
+        std::memcpy(data.data(), &record, std::min(sizeof record, data.size()));
+    }
 }
 
 } // namespace morvelan::tables
