@@ -1,5 +1,6 @@
 #include "FormChrome.h"
 
+#include "Cp1252Validator.h"
 #include "SequenceAbandon.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,14 @@ CFormView::CFormView(FormContext& context, const QString& formClass, QWidget* pa
     : QWidget(parent), m_services(context.services), m_mode(context.mode),
       m_runsAlone(context.runsAlone), m_record(std::move(context.record)) {
     setObjectName(formClass);
+}
+
+void CFormView::showEvent(QShowEvent* event) {
+    if (!m_textRestricted) {
+        restrictTextToCp1252(this);
+        m_textRestricted = true;
+    }
+    QWidget::showEvent(event);
 }
 
 QPushButton* CFormView::addAbandonButton(QBoxLayout* layout) {

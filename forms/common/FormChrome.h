@@ -25,6 +25,7 @@
 #include <string_view>
 
 class QBoxLayout;
+class QShowEvent;
 class QPushButton;
 
 namespace morvelan {
@@ -44,6 +45,8 @@ public:
     const FormRecord& record() const { return m_record; }
 
 protected:
+    // Keeps the text fields to what Windows-1252 carries, once every control exists.
+    void showEvent(QShowEvent* event) override;
     // Adds the "Abandonar Sequencia" button to `layout`, shown only while a sequence runs.
     QPushButton* addAbandonButton(QBoxLayout* layout);
 
@@ -52,6 +55,7 @@ private:
     FormMode m_mode;
     bool m_runsAlone;
     FormRecord m_record;
+    bool m_textRestricted = false;
 };
 
 // Read-only information mode: every editor under `form` becomes read-only (texts) or disabled

@@ -6,6 +6,7 @@
 #include "core/Prompts.h"
 #include "core/ResultRecord.h"
 
+#include <ctime>
 #include <span>
 #include <string>
 
@@ -42,6 +43,8 @@ public:
     virtual int printerSlotCount() const = 0;
     virtual PrinterIdentity printer(int slot) const = 0;
     virtual Prompts& prompts() = 0;
+    // This computer's clock; tests give a fixed one.
+    virtual std::time_t currentTime() const { return std::time(nullptr); }
 };
 
 } // namespace morvelan

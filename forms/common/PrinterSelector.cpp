@@ -49,6 +49,15 @@ void PrinterSelector::clearTabs() {
     m_tabSlots.clear();
 }
 
+void PrinterSelector::prepareFor(FormMode mode) {
+    if (mode == FormMode::Read) {
+        fillTabs();
+        return;
+    }
+    clearTabs();
+    fillList();
+}
+
 int PrinterSelector::selection() const {
     return selectionValue(m_list->currentIndex());
 }

@@ -4,6 +4,7 @@
 // form's fields show. Lives on the user-interface thread.
 #pragma once
 
+#include "FormRegistry.h"
 #include "FormServices.h"
 #include "PrinterChoice.h"
 
@@ -26,6 +27,10 @@ public:
     // Replaces the tabs by one per printer present now; `onTab` hears the slot of a changed tab.
     void fillTabs();
     void clearTabs();
+    // The choice a form of `mode` offers: tabs in read-only information mode, the hidden list
+    // (and no tabs left from an earlier display) otherwise. Forms call it when they are built and
+    // again after a reading, which may have been the first exchange that found the printers.
+    void prepareFor(FormMode mode);
 
     // 99 for the first list entry, else the entry's printer.
     int selection() const;

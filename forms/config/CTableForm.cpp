@@ -57,13 +57,9 @@ CTableForm::CTableForm(FormContext& context, const QString& formClass, int table
     connect(m_clear, &QPushButton::clicked, this, &CTableForm::clearTable);
 
     m_editor.clearPrinterTables();
-    if (mode() == FormMode::Read) {
-        m_selector->fillTabs();
+    m_selector->prepareFor(mode());
+    if (mode() == FormMode::Read)
         applyReadOnlyMode(this, {m_send, m_clear, m_selector->list(), abandon});
-    } else {
-        m_selector->clearTabs();
-        m_selector->fillList();
-    }
     refreshControls();
 }
 
@@ -137,11 +133,7 @@ void CTableForm::readTable() {
         return;
     }
     // The reading may have been the first exchange: the printers are known only now.
-    if (mode() == FormMode::Read) {
-        m_selector->fillTabs();
-    } else {
-        m_selector->fillList();
-    }
+    m_selector->prepareFor(mode());
     const int slot = m_selector->currentSlot();
     showPrinter(slot < 0 ? 0 : slot);
 }

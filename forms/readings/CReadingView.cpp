@@ -11,8 +11,7 @@ constexpr int kReadingsGroup = 7;
 } // namespace
 
 CReadingView::CReadingView(FormContext& context, const QString& formClass, int step)
-    : CFormView(context, formClass), m_step(step),
-      m_readings(static_cast<std::size_t>(services().printerSlotCount())) {
+    : CFormView(context, formClass), m_step(step), m_readings(services().printerSlotCount()) {
     m_layout = new QVBoxLayout(this);
     m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
     m_selector->fillTabs();
@@ -44,16 +43,16 @@ bool CReadingView::readPrinter() {
     if (!read)
         return false;
     // The read worker serves the first printer slot; its values belong to that tab.
-    m_readings[0] = std::move(reading);
+    m_readings.store(0, std::move(reading));
     showSlot(m_selector->currentSlot() < 0 ? 0 : m_selector->currentSlot());
     return true;
 }
 
 void CReadingView::showSlot(int slot) {
-    if (slot < 0 || static_cast<std::size_t>(slot) >= m_readings.size() ||
-        m_readings[static_cast<std::size_t>(slot)].empty())
+    const FormRecord* reading = m_readings.find(slot);
+    if (reading == nullptr)
         return;
-    record() = m_readings[static_cast<std::size_t>(slot)];
+    record() = *reading;
     m_showsReading = true;
     refreshControls();
 }

@@ -5,9 +5,8 @@
 #pragma once
 
 #include "FormChrome.h"
+#include "PrinterReadings.h"
 #include "PrinterSelector.h"
-
-#include <vector>
 
 class QPushButton;
 class QVBoxLayout;
@@ -40,7 +39,7 @@ private:
 
     int m_step;
     bool m_showsReading = false;
-    std::vector<FormRecord> m_readings; // per slot; empty until read
+    PrinterReadings m_readings;
     PrinterSelector* m_selector = nullptr;
     QVBoxLayout* m_body = nullptr;
     QVBoxLayout* m_layout = nullptr;

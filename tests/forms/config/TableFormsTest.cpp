@@ -4,6 +4,7 @@
 #include "CRightView_01_08.h"
 #include "CRightView_01_09.h"
 #include "CRightView_01_10.h"
+#include "EngineFormServices.h"
 #include "FormRegistry.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
@@ -29,38 +30,7 @@ namespace {
 using morvelan::test::RecordingFrame;
 using morvelan::test::RecordingPrompts;
 using morvelan::test::TempDir;
-
-// The frame's services over a real engine, recording the sequence commands.
-class EngineServices final : public FormServices {
-public:
-    explicit EngineServices(Engine& engine) : m_engine(engine) {}
-    void runOperation(int type, int step, std::span<char> data, int selection) override {
-        m_engine.runOperation(type, step, data, selection);
-    }
-    bool readOperation(int type, int step, std::span<char> data, bool messages) override {
-        return m_engine.readOperation(type, step, data, messages);
-    }
-    void readStatus(ResultRecord& result) override { m_engine.readStatus(result); }
-    bool checkMitMode(int selection) override { return m_engine.checkMitMode(selection); }
-    bool ensurePrinter() override { return m_engine.ensurePrinter(); }
-    Engine& engine() override { return m_engine; }
-    void switchForm(int, int) override {}
-    void advanceSealing(int command) override { sealingCommands.push_back(command); }
-    int sequenceStep() const override { return m_engine.sequenceStep; }
-    void setFunctionTreeEnabled(bool) override {}
-    int printerSlotCount() const override { return kSlotCount; }
-    PrinterIdentity printer(int slot) const override {
-        const auto i = static_cast<std::size_t>(slot);
-        return {m_engine.printerPresent[i] == 1, m_engine.portName[i], m_engine.modelName[i],
-                m_engine.isMkiii[i] == 1};
-    }
-    Prompts& prompts() override { return m_engine.prompts(); }
-
-    std::vector<int> sealingCommands;
-
-private:
-    Engine& m_engine;
-};
+using EngineServices = morvelan::test::EngineFormServices;
 
 class TableForms : public ::testing::Test {
 protected:
