@@ -20,7 +20,7 @@ CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int s
     : CFormView(context, formClass), m_step(step), m_readings(services().printerSlotCount()) {
     m_layout = new QVBoxLayout(this);
     if (controls.choosesPrinter) {
-        m_selector = new PrinterSelector(services(), PrinterLabelStyle::PortModel, this);
+        m_selector = new PrinterSelector(services(), controls.labels, this);
         m_selector->onTabChanged([this](int slot) { showSlot(slot); });
         m_layout->addWidget(m_selector);
     }
@@ -78,7 +78,7 @@ bool CSettingForm::readPrinter() {
     const bool read = services().readOperation(kConfigurationGroup, m_step, reading, true);
     if (m_selector != nullptr)
         m_selector->prepareFor(mode());
-    if (!read)
+    if (!read || !readingAccepted(reading))
         return false;
     // The read worker serves the first printer slot; its values belong to that tab.
     m_readings.store(0, std::move(reading));

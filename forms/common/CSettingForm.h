@@ -7,6 +7,7 @@
 #pragma once
 
 #include "FormChrome.h"
+#include "PrinterChoice.h"
 #include "PrinterReadings.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ public:
         QString sendCaption = QStringLiteral("&Enviar");
         bool readsPrinter = true;   // offers "&Ler Configuração"
         bool choosesPrinter = true; // has the printer tabs and hidden list
+        PrinterLabelStyle labels = PrinterLabelStyle::PortModel;
     };
 
     // `step` is the item of "Configuração" whose reading and sending the form serves; the
@@ -60,6 +62,9 @@ protected:
     virtual void send() = 0;
     // Called before the printer is read; false leaves the reading out.
     virtual bool readingStarts() { return true; }
+    // Called with a reading the printer answered; false keeps it off the fields (the form has
+    // said why).
+    virtual bool readingAccepted(const FormRecord&) { return true; }
     // Called after a reading has been shown, for what a form adds to it.
     virtual void readingShown() {}
 

@@ -16,8 +16,9 @@ struct Reply {
     std::string returnCode = "0000";
     int fieldError = 0;
     int fieldNumber = 0;
-    std::vector<std::string> fields; // UTF-8
-    bool changed = false;            // the state must be written back
+    std::vector<std::string> fields;  // UTF-8
+    bool changed = false;             // the state must be written back
+    std::vector<std::string> printed; // documents printed, laid out for the paper roll (UTF-8)
 
     bool ok() const { return returnCode == "0000"; }
     void refuse(std::string_view code) { returnCode = std::string(code); }
@@ -64,6 +65,8 @@ struct CommandContext {
     bool needPaper();
     void addEvent(char kind);
     void changed() { reply.changed = true; }
+    // A document that went to paper; call it after the state holds what the document shows.
+    void print(std::string document) { reply.printed.push_back(std::move(document)); }
 };
 
 using Handler = void (*)(CommandContext&);

@@ -1,6 +1,7 @@
 // Fiscalization (recording and confirming the user), a new detail memory, signature keys.
 #include "Command.h"
 #include "FiscalDay.h"
+#include "PrintedDocuments.h"
 #include "PrinterClock.h"
 #include "ReturnCodes.h"
 #include "TaxpayerIds.h"
@@ -77,9 +78,14 @@ void recordUser(CommandContext& ctx) {
         ctx.reply.refuse(rc::RegistrationMissing);
         return;
     }
+    // The recording prints the data for the technician to check before confirming them.
+    if (!ctx.needPaper()) {
+        return;
+    }
     ctx.state.pendingUser =
         PendingUser{ctx.raw(1), ctx.text(2), ctx.text(3), ctx.text(4), *quantity, *price};
     ctx.changed();
+    ctx.print(paper::userRecording(ctx.state, ctx.now, *ctx.state.pendingUser));
 }
 
 void confirmUser(CommandContext& ctx) {

@@ -103,8 +103,9 @@ ProtocolResult runCommand(PrinterState& state, std::string_view line, std::int64
     result.reply = dispatch(state, line, now);
     Reply& reply = result.reply;
     if (!reply.ok()) {
-        // A refused command answers no fields.
+        // A refused command answers no fields and prints nothing.
         reply.fields.clear();
+        reply.printed.clear();
     } else if (state.mechanics.printError && reply.returnCode == rc::Ok) {
         state.mechanics.printError = false;
         reply.changed = true;

@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "FiscalDay.h"
+#include "PrintedDocuments.h"
 #include "PrinterClock.h"
 #include "ReturnCodes.h"
 
@@ -49,7 +50,8 @@ bool fiscalWorkAllowed(CommandContext& ctx) {
     return ctx.reply.ok();
 }
 
-void printRange(CommandContext& ctx, bool byDate) {
+// Prints the reading of a range; `layout` lays the document out once COO has moved on.
+template <typename Layout> void printRange(CommandContext& ctx, bool byDate, Layout layout) {
     const auto range = rangeFields(ctx, byDate);
     if (!range) {
         return;
@@ -60,6 +62,7 @@ void printRange(CommandContext& ctx, bool byDate) {
     }
     if (ctx.needPaper()) {
         day::issueDocument(ctx);
+        ctx.print(layout(paper::Range{ctx.text(1), ctx.text(2), ""}));
     }
 }
 
@@ -76,6 +79,7 @@ void applyDaylightAction(PrinterState& s, int action) {
 void readingX(CommandContext& ctx) {
     if (ctx.needPaper()) {
         day::issueDocument(ctx);
+        ctx.print(paper::readingX(ctx.state, ctx.now, ""));
     }
 }
 
@@ -112,6 +116,7 @@ void reductionZ(CommandContext& ctx) {
         return;
     }
     day::reduce(ctx);
+    ctx.print(paper::reductionZ(ctx.state, ctx.now));
     if (target) {
         ctx.state.clockOffset += *target - ctx.now;
     }
@@ -121,8 +126,12 @@ void reductionZ(CommandContext& ctx) {
 void fiscalMemoryReading(CommandContext& ctx) {
     const auto mode = ctx.choiceField(3, {"4", "5", "6", "7"});
     if (mode) {
-        // Modes 5 and 7 take dates, 4 and 6 reduction counters.
-        printRange(ctx, *mode % 2 == 1);
+        // Modes 5 and 7 take dates, 4 and 6 reduction counters; 6 and 7 are simplified.
+        const bool byDate = *mode % 2 == 1;
+        printRange(ctx, byDate, [&](paper::Range range) {
+            range.kind = byDate ? "DATA" : "CRZ";
+            return paper::fiscalMemoryReading(ctx.state, ctx.now, *mode >= 2, range);
+        });
     }
 }
 
@@ -139,11 +148,19 @@ void openDay(CommandContext& ctx) {
         ctx.reply.refuse(rc::WaitingNewDay);
     } else if (ctx.needPaper()) {
         day::open(ctx);
+        ctx.print(paper::readingX(ctx.state, ctx.now, paper::kOpeningDay));
     }
 }
 
 void detailMemoryReading(CommandContext& ctx) {
-    printRange(ctx, ctx.extension == "0001");
+    // Extension 0000 counts COO, 0001 dates, 0002 reduction counters.
+    const std::string_view kind = ctx.extension == "0001"   ? "DATA"
+                                  : ctx.extension == "0002" ? "CRZ"
+                                                            : "COO";
+    printRange(ctx, kind == "DATA", [&](paper::Range range) {
+        range.kind = kind;
+        return paper::detailMemoryReading(ctx.state, ctx.now, range);
+    });
 }
 
 } // namespace korva::cmd

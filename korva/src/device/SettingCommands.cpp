@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "Cp1252.h"
 #include "FiscalDay.h"
+#include "PrintedDocuments.h"
 #include "PrinterClock.h"
 #include "ReturnCodes.h"
 #include "TaxpayerIds.h"
@@ -32,10 +33,12 @@ void forceMit(CommandContext& ctx) {
     }
     if (s.day.open) {
         day::reduce(ctx);
+        ctx.print(paper::reductionZ(s, ctx.now));
     }
     day::issueDocument(ctx);
     s.mit = true;
     ctx.addEvent(day::kMitEntry);
+    ctx.print(paper::readingX(s, ctx.now, paper::kIntervention));
 }
 
 void setClockTo(CommandContext& ctx) {

@@ -9,6 +9,7 @@
 #include "Cp1252.h"
 #include "ExchangeLog.h"
 #include "InterfaceKorva.h"
+#include "PaperRoll.h"
 #include "PrinterClock.h"
 #include "Protocol.h"
 #include "ReturnCodes.h"
@@ -84,6 +85,17 @@ struct VirtualPrinter::Impl {
             file.save(state);
         } catch (const std::exception& e) {
             warn(e);
+        }
+    }
+
+    // The paper roll is for the eyes only: a roll that cannot be written never fails a command.
+    void printOnRoll(const std::vector<std::string>& documents) {
+        for (const auto& document : documents) {
+            try {
+                paper::append(paper::rollPath(file.path()), document);
+            } catch (const std::exception& e) {
+                warn(e);
+            }
         }
     }
 
@@ -197,6 +209,7 @@ Exchange VirtualPrinter::execute(std::string_view commandLine) {
             if (r.reply.changed) {
                 d.persist();
             }
+            d.printOnRoll(r.reply.printed);
             e.result = r.reply.ok() ? KORVA_OK : KORVA_ERRO_COMANDO;
             for (const auto& f : r.reply.fields) {
                 e.fields.push_back(cp1252::fromUtf8(f));

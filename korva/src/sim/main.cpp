@@ -1,14 +1,17 @@
 // korva-sim: shows, resets and disturbs the virtual printer through its state file (the one
 // the library uses: KORVA_SIM_STATE, else the user's data directory).
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Models.h"
+#include "PaperRoll.h"
 #include "PrinterClock.h"
 #include "StateFile.h"
 #include "Summary.h"
@@ -36,7 +39,9 @@ void printHelp(std::ostream& out) {
            "  slow MS                   cada troca demora MS milissegundos (0 desliga)\n"
            "  fail CODIGO N [RETORNO]   o comando CODIGO falha nas próximas N vezes com o\n"
            "                            código de retorno RETORNO (padrão 0006)\n"
-           "  clear-faults              remove falhas, lentidão e problemas mecânicos\n\n"
+           "  clear-faults              remove falhas, lentidão e problemas mecânicos\n"
+           "  paper-roll [--tail N]     mostra o rolo de papel (os últimos N documentos)\n"
+           "  paper-roll --clear        esvazia o rolo de papel\n\n"
            "Modelos (padrão "
         << korva::defaultModel().key << "):\n";
     for (const auto& m : korva::modelProfiles()) {
@@ -166,8 +171,35 @@ std::function<void(PrinterState&)> changeFor(const std::vector<std::string>& a,
     return {};
 }
 
+// Shows the documents the printer printed, or empties the roll, under the state file's lock so
+// that no document being printed is lost or cut.
+int paperRoll(const std::vector<std::string>& a, const std::filesystem::path& statePath) {
+    int tail = -1;
+    const bool clear = a.size() == 2 && a[1] == "--clear";
+    if (!clear && a.size() != 1 && (a.size() != 3 || a[1] != "--tail" || !parseCount(a[2], tail))) {
+        return usage("paper-roll espera --tail N ou --clear");
+    }
+    const auto roll = korva::paper::rollPath(statePath);
+    korva::StateFile file(statePath);
+    const auto guard = file.lock();
+    if (clear) {
+        korva::paper::clear(roll);
+        return kOk;
+    }
+    const auto documents = korva::paper::documents(roll);
+    const std::size_t shown =
+        tail < 0 ? documents.size() : std::min(documents.size(), static_cast<std::size_t>(tail));
+    for (std::size_t i = documents.size() - shown; i < documents.size(); ++i) {
+        std::cout << documents[i];
+    }
+    return kOk;
+}
+
 int run(const std::vector<std::string>& a) {
     const auto path = korva::VirtualPrinter::defaultStatePath();
+    if (a[0] == "paper-roll") {
+        return paperRoll(a, path);
+    }
     if (a[0] == "show") {
         if (a.size() != 1) {
             return usage("show não tem argumentos");
