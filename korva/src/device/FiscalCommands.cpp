@@ -102,8 +102,9 @@ void confirmUser(CommandContext& ctx) {
     if (s.mode != FiscalMode::Blocked) {
         s.mode = FiscalMode::Fiscalized;
     }
-    if (s.thirdGeneration()) {
-        // The documents of the new user must be signed with a key of its own.
+    // The documents of the new user must be signed with a key of its own. A key loaded while
+    // the recording waited for its confirmation is that key, waiting to be enabled.
+    if (s.thirdGeneration() && s.key.state != KeyState::Loaded) {
         s.key = {KeyState::None, "", true};
     }
     ctx.addEvent(day::kUserConfirmed);

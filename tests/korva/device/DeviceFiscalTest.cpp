@@ -52,6 +52,22 @@ TEST_F(DeviceFiscal, ThirdGenerationChangeOfUserNeedsANewKeyBeforeTheDay) {
     EXPECT_EQ(rc("0504|0000"), "0000");
 }
 
+TEST_F(DeviceFiscal, KeyLoadedBeforeTheConfirmationIsTheNewUsersKey) {
+    ASSERT_EQ(rc("0301|0000|11222333000181|ISENTO|IM7|1234|02|03"), "0000");
+    // What a successful 0401 leaves behind, between the recording and its confirmation.
+    modify([](PrinterState& s) {
+        s.key.state = KeyState::Loaded;
+        s.key.publicKey = "ABCDEF010001";
+        s.mode = FiscalMode::Blocked;
+        s.blockReason = BlockReason::SignatureKeyNotEnabled;
+    });
+    ASSERT_EQ(rc("0302|0000"), "0000");
+    EXPECT_EQ(state().key.state, KeyState::Loaded);
+    ASSERT_EQ(rc("0402|0000"), "0000");
+    EXPECT_EQ(state().mode, FiscalMode::Fiscalized);
+    EXPECT_EQ(state().user.number, 1);
+}
+
 TEST_F(DeviceFiscal, LoadedKeyBlocksUntilEnabled) {
     EXPECT_EQ(rc("0402|0000"), "0e34");
     EXPECT_EQ(rc("0403|0000"), "0e34");

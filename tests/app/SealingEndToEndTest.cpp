@@ -1,0 +1,162 @@
+// The sealing sequence as a technician runs it on a printer fresh from the factory: started from
+// the tree, each step filled and sent through its own form, moved on from the response panel,
+// and the printer read back at the end.
+#include "CLeftView.h"
+#include "CMainFrame.h"
+#include "Models.h"
+#include "RecordingPrompts.h"
+#include "StateFile.h"
+
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <memory>
+
+namespace morvelan {
+namespace {
+
+struct AppSealing : testing::Test {
+    QTemporaryDir programDir;
+    CMorvelanDoc document;
+    test::RecordingPrompts prompts;
+    std::unique_ptr<CMainFrame> frame;
+
+    void SetUp() override {
+        korva::modifyState(statePath(), [](korva::PrinterState& s) {
+            s = korva::factoryState(korva::defaultModel());
+        });
+        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
+                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
+        frame->show();
+    }
+    static std::string statePath() { return std::getenv("KORVA_SIM_STATE"); }
+
+    QString form() const { return frame->currentForm()->objectName(); }
+    template <typename Widget = QWidget> Widget* find(const char* name) const {
+        return frame->currentForm()->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void type(const char* field, const char* text) const {
+        auto* edit = find<QLineEdit>(field);
+        ASSERT_NE(edit, nullptr) << field;
+        edit->setText(QString::fromUtf8(text));
+    }
+    // Presses `button` from inside an event loop, as the technician's click arrives: a form
+    // replaced while it runs an operation is deleted only once that loop has it back.
+    void press(const char* button) const {
+        auto* pushed = find<QPushButton>(button);
+        ASSERT_NE(pushed, nullptr) << button << " on " << form().toStdString();
+        QEventLoop loop;
+        QTimer::singleShot(0, pushed, [pushed, &loop] {
+            pushed->click();
+            loop.quit();
+        });
+        loop.exec();
+    }
+    void pick(int group, int item) const {
+        auto* tree = frame->functionTree();
+        for (auto* entry : tree->findItems(QStringLiteral("%1.%2 - ")
+                                               .arg(group, 2, 10, QLatin1Char('0'))
+                                               .arg(item, 2, 10, QLatin1Char('0')),
+                                           Qt::MatchStartsWith | Qt::MatchRecursive))
+            Q_EMIT tree->itemPressed(entry, 0);
+    }
+    // Sends the step's form with every question answered "yes", then moves on from the panel.
+    void sendAndGoOn(const char* expectedForm, std::deque<bool> answers = {}) {
+        ASSERT_EQ(form().toStdString(), expectedForm);
+        prompts.answers = std::move(answers);
+        press("sendButton");
+        ASSERT_EQ(form(), QStringLiteral("CRightView_Resp")) << expectedForm;
+        press("nextStep");
+    }
+};
+
+TEST_F(AppSealing, FactoryPrinterIsSealedThroughTheFormsAndHoldsEverySetting) {
+    pick(2, 1);
+    ASSERT_EQ(form(), QStringLiteral("CRightView_07_01"));
+    press("startButton");
+    EXPECT_FALSE(frame->functionTree()->isEnabled());
+
+    ASSERT_EQ(form(), QStringLiteral("CRightView_01_05"));
+    EXPECT_FALSE(find("abandonSequence")->isHidden());
+    press("computerClockButton");
+    prompts.answers = {true};
+    press("sendButton");
+    EXPECT_FALSE(find<QPushButton>("previousStep")->isEnabled());
+    press("nextStep");
+
+    ASSERT_EQ(form(), QStringLiteral("CRightView_01_13"));
+    EXPECT_FALSE(find<QPushButton>("readButton")->isEnabled());
+    EXPECT_TRUE(find("procedure")->isHidden());
+    type("cnpjEdit", "11.222.333/0001-81");
+    type("ieEdit", "ISENTO");
+    press("preset2");
+    sendAndGoOn("CRightView_01_13", {true, true});
+
+    type("line1Text", "EMPRESA MODELO LTDA");
+    type("line3Text", "RUA DAS FLORES 100");
+    type("ecfNumber", "001");
+    type("storeNumber", "0001");
+    sendAndGoOn("CRightView_01_02");
+
+    type("row1Text", "1800");
+    find<QComboBox>("row1Type")->setCurrentIndex(0);
+    sendAndGoOn("CRightView_01_09", {true});
+    type("row3Text", "Recarga");
+    sendAndGoOn("CRightView_01_10", {true});
+    type("row2Text", "Vendas");
+    sendAndGoOn("CRightView_01_08", {true});
+
+    ASSERT_EQ(form(), QStringLiteral("CRightView_01_07"));
+    type("row2Text", "Cartao");
+    prompts.answers = {true};
+    press("sendButton");
+    EXPECT_EQ(prompts.messages.back().text, "Lacração Finalizada.");
+    EXPECT_TRUE(frame->functionTree()->isEnabled());
+
+    const auto printer = korva::readState(statePath());
+    EXPECT_EQ(printer.mode, korva::FiscalMode::Fiscalized);
+    EXPECT_EQ(printer.user.number, 1);
+    EXPECT_EQ(printer.user.cnpj, "11222333000181");
+    EXPECT_EQ(printer.user.ie, "ISENTO");
+    EXPECT_EQ(printer.quantityDecimals, 3);
+    EXPECT_EQ(printer.priceDecimals, 3);
+    EXPECT_EQ(printer.header[0], "EMPRESA MODELO LTDA");
+    EXPECT_EQ(printer.header[2], "RUA DAS FLORES 100");
+    ASSERT_EQ(printer.taxRates.size(), 1U);
+    EXPECT_EQ(printer.taxRates[0].rate, "1800");
+    EXPECT_EQ(printer.nonFiscal.back().name, "Recarga");
+    EXPECT_EQ(printer.reports.back().name, "Vendas");
+    EXPECT_EQ(printer.payments.back().name, "Cartao");
+}
+
+TEST_F(AppSealing, TaxpayerFormRefusesAPrinterWithAUserInsideTheSequenceAndOneWithoutOutside) {
+    pick(6, 13);
+    type("cnpjEdit", "11.222.333/0001-81");
+    type("ieEdit", "ISENTO");
+    press("preset1");
+    press("sendButton");
+    EXPECT_EQ(prompts.messages.back().text, "Não existe usuário cadastrado no ECF.\n");
+
+    korva::modifyState(statePath(), [](korva::PrinterState& s) { s.user.number = 1; });
+    pick(2, 1);
+    press("startButton");
+    frame->advanceSealing(1);
+    ASSERT_EQ(form(), QStringLiteral("CRightView_01_13"));
+    type("cnpjEdit", "11.222.333/0001-81");
+    type("ieEdit", "ISENTO");
+    press("preset1");
+    press("sendButton");
+    EXPECT_EQ(prompts.messages.back().text, "Já existe usuário cadastrado no ECF.\n");
+    EXPECT_EQ(korva::readState(statePath()).user.cnpj, "");
+}
+
+} // namespace
+} // namespace morvelan
