@@ -29,6 +29,11 @@ public:
                                                 const std::string& defaultExtension) = 0;
     virtual std::optional<std::string> saveFile(const std::string& filter,
                                                 const std::string& defaultExtension) = 0;
+    // A script's timed message: `text` above a clock of the time elapsed until the technician
+    // presses OK; returns then. Without a clock of its own it is a plain message.
+    virtual void chronometer(const std::string& text) {
+        message(kAlertTitle, text, PromptIcon::Information);
+    }
 };
 
 } // namespace morvelan

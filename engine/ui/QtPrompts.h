@@ -28,7 +28,7 @@ public:
                                         const std::string& defaultExtension) override;
 
     // The chronometer a script's "#@" line shows; returns when the technician presses OK.
-    void chronometer(const std::string& text);
+    void chronometer(const std::string& text) override;
 
 private:
     template <typename Fn> void onUiThread(Fn&& fn);

@@ -12,7 +12,7 @@
 namespace morvelan::test {
 
 struct PromptCall {
-    std::string kind;  // "message", "yesno", "okcancel", "open", "save"
+    std::string kind;  // "message", "yesno", "okcancel", "open", "save", "chronometer"
     std::string title; // the filter, for the file dialogs
     std::string text;  // the default extension, for the file dialogs
     PromptIcon icon = PromptIcon::None;
@@ -44,6 +44,9 @@ public:
                                         const std::string& extension) override {
         messages.push_back({"save", filter, extension, PromptIcon::None});
         return next(files, std::optional<std::string>{});
+    }
+    void chronometer(const std::string& text) override {
+        messages.push_back({"chronometer", kAlertTitle, text, PromptIcon::Information});
     }
 
 private:

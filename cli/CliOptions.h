@@ -1,0 +1,32 @@
+// The command line of morvelan-cli: options and the one command with its argument.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvelan::cli {
+
+// Exit codes a shell script can test.
+enum ExitCode : int {
+    kExitSuccess = 0,   // every command answered "0000"
+    kExitFailed = 1,    // a command or the operation failed
+    kExitUsage = 2,     // bad usage or an unreadable file
+    kExitNoPrinter = 3, // no library or no printer
+};
+
+enum class Command { None, Help, Version, Status, Send, Run };
+
+struct Options {
+    Command command = Command::None;
+    std::string argument;            // the raw command of send, the script of run
+    std::optional<std::string> home; // --home DIR
+    bool yes = false;                // --yes: skip the script's "#" messages
+};
+
+// Nothing, with `error` set, on bad usage.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsage;
+
+} // namespace morvelan::cli

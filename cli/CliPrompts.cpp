@@ -1,0 +1,74 @@
+#include "CliPrompts.h"
+
+#include <chrono>
+#include <thread>
+
+namespace morvelan::cli {
+
+CliPrompts::CliPrompts(std::FILE* err, std::FILE* in, bool waitForEnter)
+    : err_(err), in_(in), waitForEnter_(waitForEnter), mainThread_(std::this_thread::get_id()) {}
+
+void CliPrompts::show(const std::string& title, const std::string& text) {
+    if (!title.empty()) {
+        std::fprintf(err_, "%s: ", title.c_str());
+    }
+    std::fprintf(err_, "%s\n", text.c_str());
+    std::fflush(err_);
+}
+
+void CliPrompts::waitForEnter() {
+    if (!waitForEnter_) {
+        return;
+    }
+    std::fputs("[Enter para continuar]\n", err_);
+    std::fflush(err_);
+    for (int c = std::fgetc(in_); c != EOF && c != '\n'; c = std::fgetc(in_)) {
+    }
+}
+
+void CliPrompts::message(const std::string& title, const std::string& text, PromptIcon) {
+    show(title, text);
+    // Only the script's own messages wait; the program's errors are only said.
+    if (std::this_thread::get_id() != mainThread_) {
+        waitForEnter();
+    }
+}
+
+bool CliPrompts::askYesNo(const std::string& title, const std::string& text, PromptIcon) {
+    // Nothing that changes the printer is confirmed behind the technician's back.
+    show(title, text);
+    return false;
+}
+
+bool CliPrompts::askOkCancel(const std::string& title, const std::string& text, PromptIcon) {
+    show(title, text);
+    return false;
+}
+
+std::optional<std::string> CliPrompts::openFile(const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> CliPrompts::saveFile(const std::string&, const std::string&) {
+    return std::nullopt;
+}
+
+void CliPrompts::chronometer(const std::string& text) {
+    const auto start = std::chrono::steady_clock::now();
+    show(kAlertTitle, text);
+    waitForEnter();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    std::fprintf(err_, "%s\n", elapsedText(elapsed.count()).c_str());
+    std::fflush(err_);
+}
+
+std::string elapsedText(long long milliseconds) {
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(milliseconds / 60000 % 60),
+                  static_cast<int>(milliseconds / 1000 % 60),
+                  static_cast<int>(milliseconds % 1000 / 10));
+    return text;
+}
+
+} // namespace morvelan::cli

@@ -1,0 +1,44 @@
+// The program's messages on a terminal: every message goes to standard error. A message from a
+// running script (shown from the worker's thread, while the main thread waits) waits for Enter
+// when a technician is at the terminal (standard input is one and --yes was not given);
+// otherwise it is only shown.
+#pragma once
+
+#include "core/Prompts.h"
+
+#include <cstdio>
+#include <thread>
+
+namespace morvelan::cli {
+
+class CliPrompts final : public Prompts {
+public:
+    CliPrompts(std::FILE* err, std::FILE* in, bool waitForEnter);
+
+    void message(const std::string& title, const std::string& text, PromptIcon icon) override;
+    bool askYesNo(const std::string& title, const std::string& text, PromptIcon icon) override;
+    bool askOkCancel(const std::string& title, const std::string& text, PromptIcon icon) override;
+    std::optional<std::string> openFile(const std::string& filter,
+                                        const std::string& defaultExtension) override;
+    std::optional<std::string> saveFile(const std::string& filter,
+                                        const std::string& defaultExtension) override;
+    void chronometer(const std::string& text) override;
+
+    // Whether messages wait for Enter (the low-paper prompt depends on it).
+    bool waitsForEnter() const { return waitForEnter_; }
+
+private:
+    void show(const std::string& title, const std::string& text);
+    void waitForEnter();
+
+    std::FILE* err_;
+    std::FILE* in_;
+    bool waitForEnter_;
+    std::thread::id mainThread_;
+};
+
+// "%02d:%02d:%02d": minutes (modulo 60), seconds (modulo 60) and hundredths, as the script
+// chronometer shows the time taken to answer.
+std::string elapsedText(long long milliseconds);
+
+} // namespace morvelan::cli

@@ -1,0 +1,63 @@
+// morvelan-cli: the program's printer core without any window, for a technician over SSH or a
+// shell script driving a printer.
+#include "CliOptions.h"
+#include "CliSession.h"
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+morvelan::cli::CliSession* gSession = nullptr;
+
+extern "C" void onInterrupt(int) {
+    // The stop flag is lock-free; the script ends after its current line with its log closed.
+    if (gSession != nullptr && gSession->stopFlag() != nullptr) {
+        gSession->stopFlag()->store(true);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace morvelan::cli;
+    std::string error;
+    const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "morvelan-cli: %s\n\n%s", error.c_str(), kUsage);
+        return kExitUsage;
+    }
+    switch (options->command) {
+    case Command::Help:
+        std::fputs(kUsage, stdout);
+        return kExitSuccess;
+    case Command::Version:
+        std::printf("morvelan-cli %s\n", MORVELAN_VERSION);
+        return kExitSuccess;
+    default:
+        break;
+    }
+    CliSession session(*options, stdout, stderr, stdin, isatty(STDIN_FILENO) == 1);
+    gSession = &session;
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    int code = kExitUsage;
+    switch (options->command) {
+    case Command::Status:
+        code = session.status();
+        break;
+    case Command::Send:
+        code = session.send(options->argument);
+        break;
+    case Command::Run:
+        code = session.run(options->argument);
+        break;
+    default:
+        break;
+    }
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    gSession = nullptr;
+    return code;
+}

@@ -1,0 +1,19 @@
+#include "GeneratorForms.h"
+
+#include "CScriptDlg.h"
+
+#include <QApplication>
+
+namespace morvelan {
+
+void registerGeneratorForms(FormRegistry& registry) {
+    registry.add(
+        9, 1,
+        {"CScriptDlg", FormMode::Plain, InitialData::None, 0, [](FormContext& context) -> QWidget* {
+             CScriptDlg dialog(context.services, QApplication::activeWindow());
+             dialog.exec();
+             return nullptr;
+         }});
+}
+
+} // namespace morvelan

@@ -1,0 +1,84 @@
+#include "CliOptions.h"
+#include "CliPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+
+namespace morvelan::cli {
+namespace {
+
+TEST(CliOptions, CommandsOptionsAndUsageErrors) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        Command command;
+        std::string argument, home;
+        bool yes;
+    };
+    const Case cases[] = {
+        {{"status"}, true, Command::Status, "", "", false},
+        {{"--home", "/opt/m", "send", "0001|0000"},
+         true,
+         Command::Send,
+         "0001|0000",
+         "/opt/m",
+         false},
+        {{"run", "a.SEQ", "--yes", "--home=/h"}, true, Command::Run, "a.SEQ", "/h", true},
+        {{"-y", "--", "run", "-x.SEQ"}, true, Command::Run, "-x.SEQ", "", true},
+        {{"run", "--help"}, true, Command::Help, "", "", false},
+        {{}, false, Command::None, "", "", false},
+        {{"status", "x"}, false, Command::None, "", "", false},
+        {{"send"}, false, Command::None, "", "", false},
+        {{"run", ""}, false, Command::None, "", "", false},
+        {{"print"}, false, Command::None, "", "", false},
+        {{"--home"}, false, Command::None, "", "", false},
+        {{"--bogus", "status"}, false, Command::None, "", "", false},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const auto options = parseOptions(c.args, error);
+        ASSERT_EQ(options.has_value(), c.ok) << testing::PrintToString(c.args);
+        if (!c.ok) {
+            EXPECT_FALSE(error.empty());
+            continue;
+        }
+        EXPECT_EQ(options->command, c.command);
+        EXPECT_EQ(options->argument, c.argument);
+        EXPECT_EQ(options->home.value_or(""), c.home);
+        EXPECT_EQ(options->yes, c.yes);
+    }
+}
+
+TEST(CliPrompts, ElapsedTimeAsTheChronometerShowsIt) {
+    EXPECT_EQ(elapsedText(0), "00:00:00");
+    EXPECT_EQ(elapsedText(61250), "01:01:25");
+    EXPECT_EQ(elapsedText(3600000 + 59990), "00:59:99");
+}
+
+TEST(CliPrompts, OnlyTheScriptsMessagesWaitForEnter) {
+    char input[] = "\n\n";
+    std::FILE* in = fmemopen(input, 2, "r");
+    std::FILE* err = std::tmpfile();
+    CliPrompts prompts(err, in, true);
+    prompts.message("Alerta Morvelan", "Nenhuma Impressora Fiscal detectada!\n", PromptIcon::Error);
+    EXPECT_EQ(std::ftell(in), 0); // the program's own message did not wait
+    std::thread([&] { prompts.message("Alerta Morvelan", "( COM1 - X )\nOi", {}); }).join();
+    EXPECT_EQ(std::ftell(in), 1);
+    std::thread([&] { prompts.chronometer("( COM1 - X )\nTempo"); }).join();
+    EXPECT_EQ(std::ftell(in), 2);
+    std::rewind(err);
+    char text[512] = {};
+    text[std::fread(text, 1, sizeof text - 1, err)] = '\0';
+    const std::string shown = text;
+    EXPECT_NE(shown.find("Alerta Morvelan: ( COM1 - X )\nOi\n[Enter para continuar]\n"),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("Tempo\n[Enter para continuar]\n00:00:"), std::string::npos) << shown;
+    std::fclose(in);
+    std::fclose(err);
+}
+
+} // namespace
+} // namespace morvelan::cli
