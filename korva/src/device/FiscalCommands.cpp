@@ -78,6 +78,12 @@ void recordUser(CommandContext& ctx) {
         ctx.reply.refuse(rc::RegistrationMissing);
         return;
     }
+    const User& current = ctx.state.user;
+    if (current.number > 0 && current.cnpj == ctx.raw(1) && current.ie == ctx.text(2) &&
+        current.im == ctx.text(3)) {
+        ctx.reply.refuse(rc::SameUser);
+        return;
+    }
     // The recording prints the data for the technician to check before confirming them.
     if (!ctx.needPaper()) {
         return;

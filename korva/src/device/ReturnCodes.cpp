@@ -41,6 +41,7 @@ constexpr std::array kCatalogue = {
     Entry{InvalidTaxpayerId, "C.N.P.J ou C.P.F inválido."},
     Entry{RegistrationMissing, "É necessário informar a Inscrição Estadual ou a Municipal."},
     Entry{NoPendingUser, "Não há usuário gravado aguardando confirmação."},
+    Entry{SameUser, "Usuário já cadastrado no ECF com os mesmos dados."},
     Entry{KeyBadFormat, "Chave de assinatura mal formada: esperados 520 dígitos hexadecimais."},
     Entry{KeyBadCrc, "Chave de assinatura com CRC inválido."},
     Entry{KeyBadWrap, "Chave de assinatura não pôde ser decifrada."},

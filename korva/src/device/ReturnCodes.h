@@ -44,6 +44,7 @@ inline constexpr std::string_view NoUser = "0e20";
 inline constexpr std::string_view InvalidTaxpayerId = "0e21";
 inline constexpr std::string_view RegistrationMissing = "0e22";
 inline constexpr std::string_view NoPendingUser = "0e23";
+inline constexpr std::string_view SameUser = "0e24";
 
 inline constexpr std::string_view KeyBadFormat = "0e30";
 inline constexpr std::string_view KeyBadCrc = "0e31";

@@ -25,12 +25,16 @@ bool validTaxpayerId(std::string_view digits) {
     if (digits.size() != 11 && digits.size() != 14) {
         return false;
     }
-    for (char c : digits) {
-        if (c < '0' || c > '9') {
+    const bool cpf = digits.size() == 11;
+    // Since July 2026 a C.N.P.J may carry upper-case letters before its two check digits; they
+    // count as their character code minus that of "0".
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const char c = digits[i];
+        const bool letterAllowed = !cpf && i < 12;
+        if (!(c >= '0' && c <= '9') && !(letterAllowed && c >= 'A' && c <= 'Z')) {
             return false;
         }
     }
-    const bool cpf = digits.size() == 11;
     std::string body(digits.substr(0, cpf ? 9 : 12));
     body += checkDigit(body, cpf);
     body += checkDigit(body, cpf);

@@ -52,6 +52,18 @@ TEST_F(DeviceFiscal, ThirdGenerationChangeOfUserNeedsANewKeyBeforeTheDay) {
     EXPECT_EQ(rc("0504|0000"), "0000");
 }
 
+TEST_F(DeviceFiscal, TheSameUserIsRefusedAndAnAlphanumericIdentifierRecorded) {
+    ASSERT_EQ(rc("0301|0000|11222333000181|ISENTO|IM7|1234|02|03"), "0000");
+    ASSERT_EQ(rc("0302|0000"), "0000");
+    EXPECT_EQ(rc("0301|0000|11222333000181|ISENTO|IM7|1234|02|03"), "0e24");
+    EXPECT_FALSE(state().pendingUser.has_value());
+    // The same C.N.P.J with a new I.M is a change, not a repetition.
+    EXPECT_EQ(rc("0301|0000|11222333000181|ISENTO|IM8|1234|02|03"), "0000");
+    EXPECT_EQ(rc("0301|0000|12ABC34501DE35|ISENTO||1234|02|03"), "0000");
+    EXPECT_EQ(rc("0301|0000|12ABC34501DE36|ISENTO||1234|02|03"), "0e21");
+    EXPECT_EQ(rc("0301|0000|12abc34501de35|ISENTO||1234|02|03"), "0e21");
+}
+
 TEST_F(DeviceFiscal, KeyLoadedBeforeTheConfirmationIsTheNewUsersKey) {
     ASSERT_EQ(rc("0301|0000|11222333000181|ISENTO|IM7|1234|02|03"), "0000");
     // What a successful 0401 leaves behind, between the recording and its confirmation.
