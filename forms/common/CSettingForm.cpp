@@ -21,7 +21,7 @@ CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int s
     m_layout = new QVBoxLayout(this);
     if (controls.choosesPrinter) {
         m_selector = new PrinterSelector(services(), controls.labels, this);
-        m_selector->onTabChanged([this](int slot) { showSlot(slot); });
+        m_selector->onTabChanged([this](int slot) { showPrinter(slot); });
         m_layout->addWidget(m_selector);
     }
     m_body = new QVBoxLayout;
@@ -36,20 +36,26 @@ CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int s
     }
 }
 
-void CSettingForm::finishLayout() {
+void CSettingForm::finishLayout(std::initializer_list<QPushButton*> extraButtons,
+                                std::initializer_list<QWidget*> readModeHidden) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_send);
     if (m_read != nullptr)
         buttons->addWidget(m_read);
+    for (auto* button : extraButtons)
+        buttons->addWidget(button);
     buttons->addStretch();
     m_layout->addLayout(buttons);
     QPushButton* abandon = m_selector != nullptr ? addAbandonButton(m_layout) : nullptr;
     m_layout->addStretch();
     if (m_selector != nullptr)
         m_selector->prepareFor(mode());
-    if (mode() == FormMode::Read)
-        applyReadOnlyMode(this,
-                          {m_send, m_selector != nullptr ? m_selector->list() : nullptr, abandon});
+    if (mode() != FormMode::Read)
+        return;
+    applyReadOnlyMode(this,
+                      {m_send, m_selector != nullptr ? m_selector->list() : nullptr, abandon});
+    for (auto* widget : readModeHidden)
+        widget->hide();
 }
 
 QFormLayout* CSettingForm::addFieldRows() {
@@ -82,11 +88,11 @@ bool CSettingForm::readPrinter() {
         return false;
     // The read worker serves the first printer slot; its values belong to that tab.
     m_readings.store(0, std::move(reading));
-    showSlot(shownSlot());
+    showPrinter(shownSlot());
     return true;
 }
 
-void CSettingForm::showSlot(int slot) {
+void CSettingForm::showPrinter(int slot) {
     const FormRecord* reading = m_readings.find(slot);
     if (reading == nullptr)
         return;

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QFormLayout;
 class QPushButton;
 class QVBoxLayout;
@@ -33,9 +35,10 @@ public:
     // "Leitura de informações" items read through the same code.
     CSettingForm(FormContext& context, const QString& formClass, int step, Controls controls);
 
-    // Reads the printer into a fresh zeroed record and shows it; false when it did not answer
-    // (the engine has said why) and the fields stay as they were.
-    bool readPrinter();
+    // "&Ler Configuração": reads the printer into a fresh zeroed record and shows it; false when
+    // it did not answer (the engine has said why) and the fields stay as they were. A form whose
+    // readings are kept elsewhere (the tables) reads its own way.
+    virtual bool readPrinter();
 
     // True once the fields show a reading of the printer rather than the values the form started
     // with.
@@ -50,8 +53,10 @@ protected:
     QVBoxLayout* body() const { return m_body; }
     // A block of labelled fields in body(); the fields keep their natural width.
     QFormLayout* addFieldRows();
-    // Adds the buttons after the fields and applies the form's mode; call once the fields exist.
-    void finishLayout();
+    // Adds the buttons after the fields (`extraButtons` after the read button) and applies the
+    // form's mode, in which `readModeHidden` are hidden too; call once the fields exist.
+    void finishLayout(std::initializer_list<QPushButton*> extraButtons = {},
+                      std::initializer_list<QWidget*> readModeHidden = {});
     // The operation code's step.
     int step() const { return m_step; }
     // The printer selection value of a send (every present printer).
@@ -67,10 +72,10 @@ protected:
     virtual bool readingAccepted(const FormRecord&) { return true; }
     // Called after a reading has been shown, for what a form adds to it.
     virtual void readingShown() {}
+    // Shows what was last read from the printer of `slot` (the tab changed, or a reading came).
+    virtual void showPrinter(int slot);
 
 private:
-    void showSlot(int slot);
-
     int m_step;
     bool m_showsReading = false;
     PrinterReadings m_readings;

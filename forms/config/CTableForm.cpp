@@ -22,44 +22,21 @@ constexpr int kRepeatStep = 2;
 } // namespace
 
 CTableForm::CTableForm(FormContext& context, const QString& formClass, int table)
-    : CFormView(context, formClass),
+    : CSettingForm(context, formClass, table, {}),
       m_editor(services().engine(), table, [this] { services().advanceSealing(kRepeatStep); }) {
     // Registering replaces, so every form making sure its bodies are in place costs nothing and
     // keeps the engine from running a table operation without them.
     tables::registerTableOperations(services().engine());
     m_editor.load(record());
 
-    auto* layout = new QVBoxLayout(this);
-    m_selector = new PrinterSelector(services(), PrinterLabelStyle::PortModel, this);
-    m_selector->onTabChanged([this](int slot) { showPrinter(slot); });
-    layout->addWidget(m_selector);
     auto* grid = new QGridLayout;
     buildRows(grid);
-    layout->addLayout(grid);
-
-    auto* buttons = new QHBoxLayout;
-    m_send = new QPushButton(QStringLiteral("&Enviar"), this);
-    m_send->setObjectName(QStringLiteral("sendButton"));
-    m_read = new QPushButton(QString::fromUtf8("&Ler Configuração"), this);
-    m_read->setObjectName(QStringLiteral("readButton"));
+    body()->addLayout(grid);
     m_clear = new QPushButton(qtText(tables::clearButtonCaption(table)), this);
     m_clear->setObjectName(QStringLiteral("clearButton"));
-    buttons->addWidget(m_send);
-    buttons->addWidget(m_read);
-    buttons->addWidget(m_clear);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    auto* abandon = addAbandonButton(layout);
-    layout->addStretch();
-
-    connect(m_send, &QPushButton::clicked, this, &CTableForm::sendTable);
-    connect(m_read, &QPushButton::clicked, this, &CTableForm::readTable);
     connect(m_clear, &QPushButton::clicked, this, &CTableForm::clearTable);
-
     m_editor.clearPrinterTables();
-    m_selector->prepareFor(mode());
-    if (mode() == FormMode::Read)
-        applyReadOnlyMode(this, {m_send, m_clear, m_selector->list(), abandon});
+    finishLayout({m_clear}, {m_clear});
     refreshControls();
 }
 
@@ -128,24 +105,22 @@ void CTableForm::showPrinter(int slot) {
     }
 }
 
-void CTableForm::readTable() {
+bool CTableForm::readPrinter() {
     if (!m_editor.readPrinter()) {
-        return;
+        return false;
     }
     // The reading may have been the first exchange: the printers are known only now.
-    m_selector->prepareFor(mode());
-    const int slot = m_selector->currentSlot();
-    showPrinter(slot < 0 ? 0 : slot);
+    printerSelector()->prepareFor(mode());
+    showPrinter(shownSlot());
+    return true;
 }
 
-void CTableForm::sendTable() {
-    m_selector->fillList();
-    m_editor.send(rowsInControls(), m_selector->selection());
+void CTableForm::send() {
+    m_editor.send(rowsInControls(), selection());
 }
 
 void CTableForm::clearTable() {
-    m_selector->fillList();
-    m_editor.clear(m_selector->selection());
+    m_editor.clear(selection());
 }
 
 } // namespace morvelan

@@ -1,10 +1,11 @@
-// The widget shared by the four table forms: a printer selector, one row of controls per table
-// row, and the buttons "&Enviar", "&Ler Configuração", the clear button and "Abandonar
-// Sequencia". It copies rows between its controls and the table logic and calls the logic; the
-// four form classes only say which table they edit. Lives on the user-interface thread.
+// The widget shared by the four table forms: the setting form's shape (printer choice, "&Enviar",
+// "&Ler Configuração", "Abandonar Sequencia", read mode) with one row of controls per table row
+// and the clear button. It copies rows between its controls and the table logic, which keeps the
+// printers' tables; the four form classes only say which table they edit. Lives on the
+// user-interface thread.
 #pragma once
 
-#include "FormChrome.h"
+#include "CSettingForm.h"
 #include "tables/TableEditor.h"
 
 #include <vector>
@@ -17,32 +18,29 @@ class QPushButton;
 
 namespace morvelan {
 
-class PrinterSelector;
-
-class CTableForm : public CFormView {
+class CTableForm : public CSettingForm {
 public:
     CTableForm(FormContext& context, const QString& formClass, int table);
 
     // Shows the record the form was given (the last values sent, or empty rows).
     void refreshControls() override;
+    bool readPrinter() override;
 
     tables::FormRows rowsInControls() const;
     void showRows(const tables::FormRows& rows);
 
+protected:
+    void send() override;
+    void showPrinter(int slot) override;
+
 private:
     void buildRows(QGridLayout* grid);
-    void readTable();
-    void sendTable();
     void clearTable();
-    void showPrinter(int slot);
 
     tables::TableEditor m_editor;
-    PrinterSelector* m_selector = nullptr;
     std::vector<QLineEdit*> m_texts;
     std::vector<QCheckBox*> m_linked;
     std::vector<QComboBox*> m_types;
-    QPushButton* m_send = nullptr;
-    QPushButton* m_read = nullptr;
     QPushButton* m_clear = nullptr;
 };
 

@@ -16,11 +16,8 @@ CUserSettingForm::CUserSettingForm(FormContext& context, const QString& formClas
 }
 
 void CUserSettingForm::finishLayout(std::initializer_list<QWidget*> readModeHidden) {
-    CSettingForm::finishLayout();
+    CSettingForm::finishLayout({}, readModeHidden);
     readButton()->setEnabled(!sequenceRunning(services()));
-    if (mode() == FormMode::Read)
-        for (auto* widget : readModeHidden)
-            widget->hide();
     refreshControls();
 }
 

@@ -85,17 +85,12 @@ CRightView_01_13::CRightView_01_13(FormContext& context)
     procedureTexts->addWidget(
         new QLabel(QString::fromUtf8("Consulte os Boletins Técnicos da Korva"), procedure));
     body()->addWidget(procedure);
-    finishLayout();
+    finishLayout({}, {presetButtons[0], presetButtons[1], presetButtons[2], m_password,
+                      fields->labelForField(m_password)});
 
     procedure->setVisible(mode() == FormMode::Send && runsAlone());
     // Inside the sealing sequence the printer is new: there is no user to read.
     readButton()->setEnabled(runsAlone());
-    if (mode() == FormMode::Read) {
-        for (auto* preset : presetButtons)
-            preset->hide();
-        m_password->hide();
-        fields->labelForField(m_password)->hide();
-    }
     refreshControls();
 }
 
