@@ -21,7 +21,8 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" \
   -DMORVELAN_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
 
 # target name and the folder of its seeds (and its token dictionary, when there is one)
-targets=(fuzz_xml_reader:xml fuzz_script_file:script fuzz_command_file:commandfile)
+targets=(fuzz_xml_reader:xml fuzz_script_file:script fuzz_command_file:commandfile
+  fuzz_script_worker:script)
 
 names=()
 for entry in "${targets[@]}"; do
