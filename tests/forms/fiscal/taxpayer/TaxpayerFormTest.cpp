@@ -83,6 +83,22 @@ TEST_F(TaxpayerForm, CancelOnEitherConfirmationMovesTheSequenceOn) {
     EXPECT_EQ(prompts.messages.back().text.rfind("ATENÇÃO!\n\n\nÉ necessário confirmar", 0), 0U);
 }
 
+TEST_F(TaxpayerForm, ChangeOfUserOnAThirdGenerationPrinterLoadsNewKeysForIt) {
+    editPrinter([](korva::PrinterState& s) { s.user = {1, "11144477735", "ISENTO", "", ""}; });
+    auto form = open(6, 13);
+    EXPECT_FALSE(child(form.get(), "procedure")->isHidden());
+    fill(form.get());
+    prompts.answers = {true, true};
+    child<QPushButton>(form.get(), "sendButton")->click();
+    const auto state = printer();
+    EXPECT_EQ(state.user.number, 2);
+    EXPECT_EQ(state.user.cnpj, "11222333000181");
+    // Loaded between the recording and its confirmation, the key waits for Habilitar AD.
+    EXPECT_EQ(state.key.state, korva::KeyState::Loaded);
+    EXPECT_EQ(state.mode, korva::FiscalMode::Blocked);
+    EXPECT_EQ(frame.shownType, 6);
+}
+
 TEST_F(TaxpayerForm, LowerCaseLettersOfTheIdentifierAreShownInUpperCase) {
     auto form = open(6, 13);
     auto* cnpj = child<QLineEdit>(form.get(), "cnpjEdit");
