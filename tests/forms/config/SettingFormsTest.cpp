@@ -1,10 +1,6 @@
 // The setting forms as a technician uses them, against the virtual printer: what each button
 // sends, what each reading shows, and what the forms refuse to send.
-#include "EngineFormServices.h"
-#include "FormRegistry.h"
-#include "TestDoubles.h"
-#include "VirtualPrinterState.h"
-#include "core/Engine.h"
+#include "VirtualPrinterForms.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,18 +24,9 @@ void registerTableForms(FormRegistry& registry);
 namespace morvelan::tables::test {
 namespace {
 
-using morvelan::test::EngineFormServices;
-using morvelan::test::RecordingFrame;
-using morvelan::test::RecordingPrompts;
-using morvelan::test::TempDir;
-
-class SettingForms : public ::testing::Test {
+class SettingForms : public morvelan::test::VirtualPrinterForms {
 protected:
-    SettingForms()
-        : engine(bindLibrary(MORVELAN_LIBRARY_DIR, libraryLogDirectory(dataDir.path())), prompts,
-                 frame, programDir.path()),
-          services(engine) {
-        resetPrinter();
+    SettingForms() {
         registerSettingForms(registry);
         registerTableForms(registry);
     }
@@ -49,36 +36,10 @@ protected:
             [key](korva::PrinterState& s) { s = korva::factoryState(*korva::findModel(key)); });
         engine.detectionNeeded = 1;
     }
-
-    // Creates the form of (group, item) the way switchForm does.
-    std::unique_ptr<QWidget> open(int group, int item) {
-        const FormEntry* entry = registry.find(group, item);
-        if (entry == nullptr)
-            return nullptr;
-        FormContext context{services,
-                            group,
-                            item,
-                            entry->mode,
-                            initialRecord(*entry, group, item, engine.commandFile()),
-                            formRunsAlone(entry->mode, engine.sequenceStep)};
-        return std::unique_ptr<QWidget>(entry->create(context));
-    }
-
-    template <typename T> static T* child(QWidget* form, const char* name) {
-        return form->findChild<T*>(QString::fromLatin1(name));
-    }
     static QLineEdit* edit(QWidget* form, const char* name) { return child<QLineEdit>(form, name); }
     static void click(QWidget* form, const char* button) {
         child<QPushButton>(form, button)->click();
     }
-    bool librarySawCommands() const { return !frame.events.empty(); }
-
-    TempDir programDir, dataDir;
-    RecordingPrompts prompts;
-    RecordingFrame frame;
-    Engine engine;
-    EngineFormServices services;
-    FormRegistry registry;
 };
 
 TEST_F(SettingForms, ClockIsSentOnlyWhenFilledAndConfirmed) {

@@ -4,6 +4,7 @@
 #include "CRightView_03_01.h"
 #include "CRightView_03_02.h"
 #include "CRightView_03_03.h"
+#include "EngineFormServices.h"
 #include "KeyHistory.h"
 #include "KeyOperations.h"
 #include "KeyRecordFile.h"
@@ -25,34 +26,7 @@ namespace {
 using morvelan::tables::test::editPrinter;
 using morvelan::tables::test::printer;
 
-class EngineServices final : public FormServices {
-public:
-    explicit EngineServices(Engine& engine) : m_engine(engine) {}
-    void runOperation(int type, int step, std::span<char> data, int selection) override {
-        m_engine.runOperation(type, step, data, selection);
-    }
-    bool readOperation(int type, int step, std::span<char> data, bool messages) override {
-        return m_engine.readOperation(type, step, data, messages);
-    }
-    void readStatus(ResultRecord& result) override { m_engine.readStatus(result); }
-    bool checkMitMode(int selection) override { return m_engine.checkMitMode(selection); }
-    bool ensurePrinter() override { return m_engine.ensurePrinter(); }
-    Engine& engine() override { return m_engine; }
-    void switchForm(int, int) override {}
-    void advanceSealing(int) override {}
-    int sequenceStep() const override { return m_engine.sequenceStep; }
-    void setFunctionTreeEnabled(bool) override {}
-    int printerSlotCount() const override { return kSlotCount; }
-    PrinterIdentity printer(int slot) const override {
-        const auto i = static_cast<std::size_t>(slot);
-        return {m_engine.printerPresent[i] == 1, m_engine.portName[i], m_engine.modelName[i],
-                m_engine.isMkiii[i] == 1};
-    }
-    Prompts& prompts() override { return m_engine.prompts(); }
-
-private:
-    Engine& m_engine;
-};
+using EngineServices = morvelan::test::EngineFormServices;
 
 class KeyForms : public ::testing::Test {
 protected:

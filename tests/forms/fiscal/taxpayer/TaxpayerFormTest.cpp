@@ -1,10 +1,6 @@
 // The taxpayer form against the virtual printer: what each refusal or cancel leaves on the
 // printer and which step the sequence takes, and the form's read-only use.
-#include "EngineFormServices.h"
-#include "FormRegistry.h"
-#include "TestDoubles.h"
-#include "VirtualPrinterState.h"
-#include "core/Engine.h"
+#include "VirtualPrinterForms.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,46 +19,15 @@ void registerFiscalSetupForms(FormRegistry& registry);
 namespace morvelan::tables::test {
 namespace {
 
-using morvelan::test::EngineFormServices;
-using morvelan::test::RecordingFrame;
-using morvelan::test::RecordingPrompts;
-using morvelan::test::TempDir;
-
-class TaxpayerForm : public ::testing::Test {
+class TaxpayerForm : public morvelan::test::VirtualPrinterForms {
 protected:
-    TaxpayerForm()
-        : engine(bindLibrary(MORVELAN_LIBRARY_DIR, libraryLogDirectory(dataDir.path())), prompts,
-                 frame, programDir.path()),
-          services(engine) {
-        resetPrinter();
-        registerFiscalSetupForms(registry);
-    }
+    TaxpayerForm() { registerFiscalSetupForms(registry); }
 
-    std::unique_ptr<QWidget> open(int group, int item) {
-        const FormEntry* entry = registry.find(group, item);
-        FormContext context{services,
-                            group,
-                            item,
-                            entry->mode,
-                            initialRecord(*entry, group, item, engine.commandFile()),
-                            formRunsAlone(entry->mode, engine.sequenceStep)};
-        return std::unique_ptr<QWidget>(entry->create(context));
-    }
-    template <typename T = QWidget> static T* child(QWidget* form, const char* name) {
-        return form->findChild<T*>(QString::fromLatin1(name));
-    }
     static void fill(QWidget* form) {
         child<QLineEdit>(form, "cnpjEdit")->setText(QStringLiteral("11.222.333/0001-81"));
         child<QLineEdit>(form, "ieEdit")->setText(QStringLiteral("ISENTO"));
         child<QPushButton>(form, "preset1")->click();
     }
-
-    TempDir programDir, dataDir;
-    RecordingPrompts prompts;
-    RecordingFrame frame;
-    Engine engine;
-    EngineFormServices services;
-    FormRegistry registry;
 };
 
 TEST_F(TaxpayerForm, CancelOnEitherConfirmationMovesTheSequenceOn) {
