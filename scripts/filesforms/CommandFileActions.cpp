@@ -7,7 +7,6 @@
 #include "core/Prompts.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace morvelan {
@@ -28,9 +27,10 @@ void inform(Prompts& prompts, const char* text) {
 // A type-10 request: the path, then the Windows-1252 identification from byte 1025.
 Request fileRequest(std::string_view path, std::string_view identification = {}) {
     Request request(kFileRequestSize, '\0');
-    std::memcpy(request.data(), path.data(), std::min(path.size(), kMaxCommandFilePath));
-    std::memcpy(request.data() + kFileRequestPathSize, identification.data(),
-                std::min(identification.size(), kMaxIdentification));
+    // std::copy_n, not memcpy: an empty view may hold a null pointer, which memcpy must not get.
+    std::copy_n(path.data(), std::min(path.size(), kMaxCommandFilePath), request.data());
+    std::copy_n(identification.data(), std::min(identification.size(), kMaxIdentification),
+                request.data() + kFileRequestPathSize);
     return request;
 }
 
