@@ -5,20 +5,12 @@
 #include "dictionary/CommandDictionary.h"
 #include "executor/ScriptRunner.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 
 namespace morvelan::cli {
 namespace {
-
-void waitFor(const std::atomic<std::uint8_t>& done) {
-    while (done.load(std::memory_order_acquire) != 1) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-}
 
 std::string userDataDirectory() {
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
@@ -37,14 +29,6 @@ bool succeeded(const ResultRecord& result) {
 }
 
 } // namespace
-
-void CliFrame::waitForWorker(const std::atomic<std::uint8_t>& done) {
-    waitFor(done);
-}
-
-void CliFrame::waitForDetection(const std::atomic<std::uint8_t>& done) {
-    waitFor(done);
-}
 
 std::string programDirectory(const Options& options) {
     if (options.home) {

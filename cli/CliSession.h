@@ -6,7 +6,7 @@
 #include "CliOptions.h"
 #include "CliPrompts.h"
 #include "core/Engine.h"
-#include "core/FrameServices.h"
+#include "core/WindowlessFrame.h"
 
 #include <atomic>
 #include <cstdio>
@@ -14,17 +14,6 @@
 #include <string>
 
 namespace morvelan::cli {
-
-// A frame without windows: the waits poll the worker's flag, nothing is shown.
-class CliFrame final : public FrameServices {
-public:
-    void showResponsePanel() override {}
-    void showResult(int, int, int, const ResultRecord&) override {}
-    void waitForWorker(const std::atomic<std::uint8_t>& done) override;
-    void waitForDetection(const std::atomic<std::uint8_t>& done) override;
-    void closeMainWindow() override {}
-    void setWindowTitle(const std::string&) override {}
-};
 
 // --home, else MORVELAN_HOME, else the directory of the running executable.
 std::string programDirectory(const Options& options);
@@ -50,7 +39,7 @@ private:
     std::FILE* err_;
     bool interactive_;
     CliPrompts prompts_;
-    CliFrame frame_;
+    WindowlessFrame frame_;
     std::unique_ptr<Engine> engine_;
     std::atomic<bool>* stop_ = nullptr;
 };

@@ -2,13 +2,13 @@
 // process, with every message answered at once: whatever a script holds, the worker must end,
 // stay inside its buffers and leave a log it can stand behind.
 #include "core/Engine.h"
+#include "core/WindowlessFrame.h"
 #include "dictionary/CommandDictionary.h"
 #include "executor/ScriptWorker.h"
 #include "scriptfile/ScriptFile.h"
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +18,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 
 namespace {
 
@@ -38,26 +37,10 @@ public:
     }
 };
 
-class WaitingFrame final : public FrameServices {
-public:
-    void showResponsePanel() override {}
-    void showResult(int, int, int, const ResultRecord&) override {}
-    void waitForWorker(const std::atomic<std::uint8_t>& done) override { wait(done); }
-    void waitForDetection(const std::atomic<std::uint8_t>& done) override { wait(done); }
-    void closeMainWindow() override {}
-    void setWindowTitle(const std::string&) override {}
-
-private:
-    static void wait(const std::atomic<std::uint8_t>& done) {
-        while (done.load(std::memory_order_acquire) != 1)
-            std::this_thread::sleep_for(std::chrono::microseconds(100));
-    }
-};
-
 struct Bench {
     std::filesystem::path directory;
     AnsweringPrompts prompts;
-    WaitingFrame frame;
+    WindowlessFrame frame;
     std::unique_ptr<Engine> engine;
     std::unique_ptr<CommandDictionary> dictionary = std::make_unique<CommandDictionary>();
     std::atomic<bool> stop{false};

@@ -1,6 +1,7 @@
 #include "CSettingForm.h"
 
 #include "PrinterSelector.h"
+#include "core/Engine.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,7 +13,6 @@ namespace morvelan {
 
 namespace {
 constexpr int kConfigurationGroup = 6;
-constexpr int kEveryPrinter = 99;
 } // namespace
 
 CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int step,
@@ -67,7 +67,7 @@ QFormLayout* CSettingForm::addFieldRows() {
 
 int CSettingForm::selection() const {
     if (m_selector == nullptr)
-        return kEveryPrinter;
+        return kAllPrinters;
     m_selector->fillList();
     return m_selector->selection();
 }

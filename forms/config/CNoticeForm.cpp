@@ -1,5 +1,7 @@
 #include "CNoticeForm.h"
 
+#include "core/Engine.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -7,7 +9,6 @@ namespace morvelan {
 
 namespace {
 constexpr int kConfigurationGroup = 6;
-constexpr int kEveryPrinter = 99;
 } // namespace
 
 CNoticeForm::CNoticeForm(FormContext& context, const QString& formClass, int step,
@@ -25,7 +26,7 @@ CNoticeForm::CNoticeForm(FormContext& context, const QString& formClass, int ste
 }
 
 void CNoticeForm::send() {
-    services().runOperation(kConfigurationGroup, step(), {}, kEveryPrinter);
+    services().runOperation(kConfigurationGroup, step(), {}, kAllPrinters);
 }
 
 } // namespace morvelan

@@ -1,5 +1,6 @@
 #include "CRightView_01_04.h"
 
+#include "core/Engine.h"
 #include "settings/SettingTexts.h"
 
 #include <QComboBox>
@@ -7,10 +8,6 @@
 #include <QVBoxLayout>
 
 namespace morvelan {
-
-namespace {
-constexpr int kEveryPrinter = 99;
-} // namespace
 
 CRightView_01_04::CRightView_01_04(FormContext& context)
     : CSettingForm(context, QStringLiteral("CRightView_01_04"), 4,
@@ -38,7 +35,7 @@ void CRightView_01_04::send() {
         return;
     }
     record() = settings::speedRecord(*speed);
-    services().runOperation(6, step(), record(), kEveryPrinter);
+    services().runOperation(6, step(), record(), kAllPrinters);
 }
 
 } // namespace morvelan

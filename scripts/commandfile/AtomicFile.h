@@ -15,4 +15,8 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // Replaces `path` by `bytes`. False, with `path` untouched, when any step fails.
 bool replaceFileAtomically(const std::string& path, std::span<const char> bytes);
 
+// Writes all of `bytes` to the open descriptor, through short writes and interruptions. False
+// when the descriptor takes no more.
+bool writeAll(int fd, std::span<const char> bytes);
+
 } // namespace morvelan

@@ -1,5 +1,7 @@
 #include "KeyRecordFile.h"
 
+#include "commandfile/AtomicFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -12,21 +14,6 @@ namespace {
 void put(KeyRecord& record, std::size_t offset, std::span<const char> source, std::size_t size) {
     std::copy_n(source.begin(), std::min(size, source.size()),
                 record.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-bool writeAll(int fd, std::span<const char> bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Takes back whatever part of a record reached the file. Should even that fail, nothing more can

@@ -3,6 +3,7 @@
 #include "PrinterSelector.h"
 #include "TaxpayerOperation.h"
 #include "UserSettings.h"
+#include "core/Engine.h"
 #include "keys/KeyOperations.h"
 
 #include <QComboBox>
@@ -17,7 +18,6 @@
 namespace morvelan {
 
 namespace {
-constexpr int kEveryPrinter = 99;
 constexpr int kNextStep = 1;
 constexpr int kTaxpayerStep = 13;
 
@@ -160,7 +160,7 @@ void CRightView_01_13::send() {
         return;
     }
     FormRecord data = fiscal::taxpayerRecord(values, fiscal::kRecordMode);
-    frame.runOperation(6, kTaxpayerStep, data, kEveryPrinter);
+    frame.runOperation(6, kTaxpayerStep, data, kAllPrinters);
     if (data[fiscal::kResultFlagOffset] != 0)
         return;
     // A new user on a third-generation printer needs signature keys of its own.
@@ -175,7 +175,7 @@ void CRightView_01_13::send() {
         return;
     }
     data[0] = fiscal::kConfirmMode;
-    frame.runOperation(6, kTaxpayerStep, data, kEveryPrinter);
+    frame.runOperation(6, kTaxpayerStep, data, kAllPrinters);
 }
 
 } // namespace morvelan

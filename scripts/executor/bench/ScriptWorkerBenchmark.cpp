@@ -2,16 +2,14 @@
 // second for scripts of 1,000, 10,000 and 100,000 commands, so that the time per command can be
 // seen not to grow with the script's length.
 #include "core/Engine.h"
-#include "core/FrameServices.h"
+#include "core/WindowlessFrame.h"
 #include "executor/ScriptRunner.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace {
 
@@ -28,23 +26,6 @@ public:
     }
     std::optional<std::string> saveFile(const std::string&, const std::string&) override {
         return {};
-    }
-};
-
-class WaitingFrame final : public FrameServices {
-public:
-    void showResponsePanel() override {}
-    void showResult(int, int, int, const ResultRecord&) override {}
-    void waitForWorker(const std::atomic<std::uint8_t>& done) override { wait(done); }
-    void waitForDetection(const std::atomic<std::uint8_t>& done) override { wait(done); }
-    void closeMainWindow() override {}
-    void setWindowTitle(const std::string&) override {}
-
-private:
-    static void wait(const std::atomic<std::uint8_t>& done) {
-        while (done.load(std::memory_order_acquire) != 1) {
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
     }
 };
 
@@ -73,7 +54,7 @@ void BM_ScriptWorker(benchmark::State& state) {
         }
     }
     SilentPrompts prompts;
-    WaitingFrame frame;
+    WindowlessFrame frame;
     Engine engine(bindLibrary(MORVELAN_PROGRAM_DIR, (dir / "log").string()), prompts, frame,
                   dir.string());
     if (!engine.ensurePrinter() || engine.printerPresent[0] != 1) {
