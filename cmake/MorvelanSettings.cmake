@@ -8,6 +8,17 @@ if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
 endif()
 
+# A compiler cache makes the repeated builds of CI and of a developer's checkouts cheap; the
+# build works the same without one.
+find_program(MORVELAN_CCACHE ccache)
+if(MORVELAN_CCACHE)
+  # Paths relative to the checkout, so that a fresh clone elsewhere hits the same entries.
+  set(MORVELAN_CCACHE_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR}
+      CCACHE_NOHASHDIR=1 ${MORVELAN_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${MORVELAN_CCACHE_LAUNCHER})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${MORVELAN_CCACHE_LAUNCHER})
+endif()
+
 add_library(morvelan_settings INTERFACE)
 target_compile_features(morvelan_settings INTERFACE cxx_std_20)
 target_compile_options(morvelan_settings INTERFACE -Wall -Wextra -Wpedantic)

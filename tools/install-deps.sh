@@ -9,7 +9,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libssl-dev zlib1g-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  openssl
+  openssl libsqlite3-dev
+  desktop-file-utils appstream
+  ccache
 )
 
 missing=()
