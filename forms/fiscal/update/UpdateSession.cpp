@@ -2,6 +2,7 @@
 
 #include "UpdateRun.h"
 
+#include "BackupSession.h"
 #include "core/Engine.h"
 
 namespace morvelan::update {
@@ -37,6 +38,10 @@ void updateOne(FormServices& services, int slot, const UpdateHooks& hooks,
         prompts.message(kErrorTitle, name + *refusal, PromptIcon::Error);
         return;
     }
+    // A transfer that goes wrong may leave the printer to be set up again: its settings first.
+    if (!backup::offerBackupFirst(services.engine(), services.currentTime())) {
+        return;
+    }
     if (!prompts.askYesNo(kAlertTitle, confirmationText(choice), PromptIcon::Question)) {
         return;
     }
@@ -44,9 +49,15 @@ void updateOne(FormServices& services, int slot, const UpdateHooks& hooks,
         prompts.message(kAlertTitle, kNotInMitText, PromptIcon::Information);
         return;
     }
+    Engine& engine = services.engine();
+    engine.serviceObserver().interventionBegan(engine, kUpdateIntervention);
     std::string resultText = name;
-    runTransferWorker(services.engine(), std::get<UpdatePlan>(planned), progress, hooks.pause,
-                      resultText, hooks.wait);
+    runTransferWorker(engine, std::get<UpdatePlan>(planned), progress, hooks.pause, resultText,
+                      hooks.wait);
+    const std::string outcome = resultText.substr(name.size());
+    engine.serviceObserver().interventionStep("Transferência do software básico: " + outcome,
+                                              outcome.starts_with(kSuccessText));
+    engine.serviceObserver().interventionEnded(outcome);
     prompts.message(kAlertTitle, resultText, PromptIcon::Information);
 }
 

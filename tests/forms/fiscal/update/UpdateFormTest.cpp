@@ -52,7 +52,7 @@ TEST(UpdateForm, SendUpdatesThePrinterAndNamesItOnTheForm) {
                     ->text()
                     .contains(QString::fromStdString(filesDir.path())));
 
-    prompts.answers = {true};
+    prompts.answers = {false, true}; // no backup first; confirmed
     form->findChild<QPushButton*>(QStringLiteral("sendButton"))->click();
     ASSERT_FALSE(prompts.messages.empty());
     EXPECT_NE(prompts.messages.back().text.find("Operação Finalizada com sucesso."),

@@ -40,7 +40,8 @@ protected:
         editPrinter(
             [&](korva::PrinterState& s) { s = korva::factoryState(*korva::findModel(profile)); });
     }
-    void send(std::deque<bool> answers = {true}) {
+    // The first answer declines the backup offered before the confirmation.
+    void send(std::deque<bool> answers = {false, true}) {
         prompts.answers = std::move(answers);
         prompts.messages.clear();
         sendUpdate(services, kAllPrinters, hooks, progress);
@@ -98,7 +99,7 @@ TEST_F(UpdatePrinter, CompleteTransfersChangeTheVersionOnceForEachProcedure) {
         test::makeUpdateFile(filesDir.path(), c.file);
         pausedMs = 0;
         send();
-        ASSERT_EQ(prompts.messages.size(), 2u);
+        ASSERT_EQ(prompts.messages.size(), 3u);
         EXPECT_EQ(prompts.messages[0].kind, "yesno");
         EXPECT_NE(lastMessage().find("Operação Finalizada com sucesso."), std::string::npos)
             << lastMessage();

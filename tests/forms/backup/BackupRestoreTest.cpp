@@ -1,0 +1,213 @@
+// Backup and restore of a printer's settings against the virtual printer: what the file holds,
+// what a restore leaves on the printer, and the cases in which it must send nothing.
+#include "BackupFile.h"
+#include "BackupSession.h"
+#include "UserSettings.h"
+#include "VirtualPrinterForms.h"
+#include "core/Cp1252.h"
+#include "settings/HeaderLines.h"
+#include "tables/TableEditor.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+namespace morvelan::tables::test {
+namespace {
+
+using backup::RestoreStatus;
+
+// 9 December 2025 at noon UTC: the same date in every time zone a test machine may use.
+constexpr std::time_t kNoon = 1765281600;
+
+// The settings a restore sends, as the printer holds them.
+nlohmann::json restoredSettings(const korva::PrinterState& s) {
+    const nlohmann::json all = korva::toJson(s);
+    nlohmann::json kept;
+    for (const char* key : {"header", "ecfNumber", "storeNumber", "currency", "issqnDiscount",
+                            "payments", "reports", "nonFiscal", "taxRates", "operator",
+                            "quantityDecimals", "priceDecimals", "rounds", "ownManufacture"}) {
+        kept[key] = all.at(key);
+    }
+    // Totals are the printer's own counts, not settings.
+    for (const char* table : {"payments", "reports", "nonFiscal", "taxRates"}) {
+        for (auto& entry : kept[table]) {
+            entry.erase("total");
+        }
+    }
+    return kept;
+}
+
+void configure(korva::PrinterState& s) {
+    s.header = {"MERCADO BOA VISTA LTDA", std::string("\x1b") + ")BOA VISTA", "RUA DAS FLORES 10",
+                "CENTRO"};
+    s.ecfNumber = "007";
+    s.storeNumber = "0042";
+    s.currency = "US$";
+    s.issqnDiscount = true;
+    s.payments.push_back({2, "Cartao", true});
+    s.payments.push_back({5, "Cheque", false});
+    s.reports.push_back({2, "Sangrias"});
+    s.nonFiscal.push_back({3, "Recebimento"});
+    s.taxRates = {{"Ta", "1800"}, {"Tb", "0700"}, {"Sa", "0500"}};
+    s.operatorName = "JOANA";
+    s.quantityDecimals = 2;
+    s.priceDecimals = 3;
+    s.rounds = true;
+    s.ownManufacture = true;
+    s.user = {1, "11222333000181", "ISENTO", "", ""};
+}
+
+class BackupRestore : public morvelan::test::VirtualPrinterForms {
+protected:
+    std::string backupOfConfiguredPrinter() {
+        editPrinter(configure);
+        const std::string path = programDir.file("backup.cmd");
+        const auto outcome = backup::writeBackup(engine, path, kNoon);
+        EXPECT_EQ(outcome.status, backup::BackupStatus::Saved) << outcome.text;
+        return path;
+    }
+    backup::RestoreOutcome restore(const std::string& path) {
+        return backup::restoreFromFile(engine, path, [this](const std::string& plan) {
+            shownPlans.push_back(plan);
+            return true;
+        });
+    }
+    std::vector<std::string> shownPlans;
+};
+
+TEST_F(BackupRestore, TheFileIsNamedAfterThePrinterAndPreFillsEachForm) {
+    const std::string path = backupOfConfiguredPrinter();
+    // One progress dialog for the whole reading.
+    EXPECT_EQ(std::count(frame.events.begin(), frame.events.end(), "waitForWorker"), 1);
+    const auto loaded = backup::loadForRestore(path);
+    ASSERT_TRUE(std::holds_alternative<backup::CommandFileBytes>(loaded));
+    const auto& file = std::get<backup::CommandFileBytes>(loaded);
+    const std::string identification = fromCp1252(file.data());
+    const korva::PrinterState state = printer();
+    EXPECT_EQ(identification,
+              "ECF " + state.model + " - série " + state.mfSerial + " - 09/12/2025");
+
+    const auto header = settings::headerValues(*backup::settingBlock(file, 2));
+    EXPECT_EQ(header.lines[1].text, "BOA VISTA");
+    EXPECT_TRUE(header.lines[1].attributes.bold && header.lines[1].attributes.doubleHeight);
+    EXPECT_EQ(header.ecfNumber, "007");
+    EXPECT_EQ(displayRows(kPaymentTable, *backup::settingBlock(file, 7))[1].text, "Cartao");
+    // Rounding is kept as its form sends it, not as the printer answers.
+    const auto rounding = fiscal::roundingSent(*backup::settingBlock(file, 18));
+    EXPECT_EQ(rounding.rounding, 0);
+    EXPECT_EQ(rounding.ownManufacture, 0);
+}
+
+TEST_F(BackupRestore, ARestoreOntoAFreshPrinterLeavesItHoldingTheSameSettings) {
+    const std::string path = backupOfConfiguredPrinter();
+    const nlohmann::json configured = restoredSettings(printer());
+    resetPrinter();
+
+    const auto outcome = restore(path);
+    EXPECT_EQ(outcome.status, RestoreStatus::Restored) << outcome.text;
+    ASSERT_EQ(shownPlans.size(), 1u);
+    EXPECT_NE(shownPlans[0].find("O meio de pagamento [ 02 - Cartao ( Vínculado ) ] SERÁ "
+                                 "CADASTRADO"),
+              std::string::npos)
+        << shownPlans[0];
+    EXPECT_NE(shownPlans[0].find("NÃO SERÃO RESTAURADOS"), std::string::npos);
+    EXPECT_EQ(restoredSettings(printer()), configured);
+    EXPECT_EQ(printer().user.number, 0);
+}
+
+TEST_F(BackupRestore, NothingIsSentWhenThePrinterHoldsTheFileOrIsOutsideMit) {
+    const std::string path = backupOfConfiguredPrinter();
+    const auto sameState = [] { return korva::toJson(printer()).dump(); };
+
+    const std::string before = sameState();
+    auto outcome = restore(path);
+    EXPECT_EQ(outcome.status, RestoreStatus::NothingToChange);
+    EXPECT_NE(outcome.text.find("Não existem alterações a serem efetuadas"), std::string::npos);
+    EXPECT_EQ(sameState(), before);
+
+    resetPrinter();
+    editPrinter([](korva::PrinterState& s) { s.mit = false; });
+    const std::string outside = sameState();
+    outcome = restore(path);
+    EXPECT_EQ(outcome.status, RestoreStatus::NotInMit);
+    EXPECT_EQ(sameState(), outside);
+    EXPECT_TRUE(shownPlans.empty());
+}
+
+TEST_F(BackupRestore, ADamagedFileIsRefusedAndSendsNothing) {
+    const std::string path = backupOfConfiguredPrinter();
+    std::ifstream in(path, std::ios::binary);
+    const std::string sound((std::istreambuf_iterator<char>(in)), {});
+    resetPrinter();
+    const std::string fresh = korva::toJson(printer()).dump();
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* fault;
+    };
+    const auto changed = [&](std::size_t offset, char value) {
+        std::string bytes = sound;
+        bytes[offset] = value;
+        return bytes;
+    };
+    const Case cases[] = {
+        {"short", sound.substr(0, 5000), "bytes"},
+        {"long", sound + "x", "bytes"},
+        {"another program's", changed(1540, 'x'), "não é o de um arquivo de comandos"},
+        {"broken identification", changed(3, '\n'), "identificação"},
+        {"payment row neither linked nor not", changed(1544 + 2 * 17 - 1, 7),
+         "Meios de pagamentos"},
+        {"header line with a control character", changed(1024 + 2, '\t'), "Clichê"},
+        {"report after an empty row", changed(2807 + 5 * 16, 'X'), "Relatórios gerenciais"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.bytes;
+        const auto outcome = restore(path);
+        EXPECT_EQ(outcome.status, RestoreStatus::BadFile);
+        EXPECT_NE(outcome.text.find(c.fault), std::string::npos) << outcome.text;
+        EXPECT_EQ(korva::toJson(printer()).dump(), fresh);
+    }
+    EXPECT_EQ(restore(programDir.file("missing.cmd")).status, RestoreStatus::BadFile);
+    EXPECT_TRUE(shownPlans.empty());
+}
+
+TEST_F(BackupRestore, TheBackupOfferedBeforeRiskyWorkMayBeDeclinedOrItsFailureOverruled) {
+    struct Case {
+        const char* name;
+        std::deque<bool> answers;
+        bool chooseFile;
+        bool goesOn;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"declined", {false}, false, true, false},
+        {"saved", {true}, true, true, true},
+        {"not saved, stop", {true, false}, false, false, false},
+        {"not saved, go on", {true, true}, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = programDir.file(std::string(c.name) + ".cmd");
+        prompts.answers = c.answers;
+        prompts.files.clear();
+        if (c.chooseFile) {
+            prompts.files.push_back(path);
+        }
+        prompts.messages.clear();
+        EXPECT_EQ(backup::offerBackupFirst(engine, kNoon), c.goesOn);
+        EXPECT_EQ(std::filesystem::exists(path), c.saved);
+        EXPECT_EQ(prompts.messages.front().text, backup::kBackupOfferText);
+        if (c.answers.size() == 2) {
+            EXPECT_EQ(prompts.messages.back().text, backup::kBackupNotSavedText);
+        }
+    }
+}
+
+} // namespace
+} // namespace morvelan::tables::test
