@@ -1,10 +1,14 @@
-// Offers any bytes as a command file to open: the check decides, and a file it accepts must then
-// go through the working file's reader, block by block, without reading outside its buffers.
+// Offers any bytes as a command file twice over. As a file the technician opens: the check
+// decides, and a file it takes becomes the working file and must then be read back block by
+// block. As a working file found damaged at start-up, unchecked: every form's block must still
+// be read from inside the file's image and the title must stay one the window can show.
 #include "commandfile/AtomicFile.h"
 #include "commandfile/CommandFile.h"
 #include "commandfile/CommandFileLayout.h"
+#include "filesforms/CommandFileActions.h"
 #include "filesforms/CommandFileCheck.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,9 +27,9 @@ void Check(bool condition) {
     }
 }
 
-class SilentPrompts final : public Prompts {
+class CountingPrompts final : public Prompts {
 public:
-    void message(const std::string&, const std::string&, PromptIcon) override {}
+    void message(const std::string&, const std::string&, PromptIcon) override { ++messages; }
     bool askYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
     bool askOkCancel(const std::string&, const std::string&, PromptIcon) override { return false; }
     std::optional<std::string> openFile(const std::string&, const std::string&) override {
@@ -34,6 +38,7 @@ public:
     std::optional<std::string> saveFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    int messages = 0;
 };
 
 class TitleFrame final : public FrameServices {
@@ -56,35 +61,70 @@ const std::string& Directory() {
     return directory;
 }
 
+bool TitleShowable(const std::string& title) {
+    return title == kUnnamedTitle || (title.starts_with("Morvelan .: ") && title.ends_with(" :."));
+}
+
+// Every block as a form reads it, into a buffer longer than the block: the block's bytes come
+// from `image` (zeros past its end) and nothing beyond the block is touched.
+void CheckBlocks(CommandFileStore& store, std::string_view image) {
+    for (const CommandFileBlock& block : kCommandFileBlocks) {
+        std::vector<char> record(block.size + 7, '\x55');
+        Check(store.readCommandFile(block.type, block.step, record));
+        std::string expected(block.size, '\0');
+        if (block.offset < image.size()) {
+            const std::string_view present = image.substr(block.offset, block.size);
+            std::copy(present.begin(), present.end(), expected.begin());
+        }
+        Check(std::string_view(record.data(), block.size) == expected);
+        Check(std::all_of(record.begin() + static_cast<std::ptrdiff_t>(block.size), record.end(),
+                          [](char c) { return c == '\x55'; }));
+    }
+}
+
+void OpenAsChosenFile(std::string_view bytes) {
+    const std::string chosen = Directory() + "/chosen.cmd";
+    const std::string working = Directory() + "/default.cmd";
+    Check(replaceFileAtomically(chosen, bytes));
+    Check(replaceFileAtomically(working, std::string(kCommandFileSize, '\0')));
+
+    std::string workingPath = working;
+    CountingPrompts prompts;
+    TitleFrame frame;
+    CommandFileStore store(workingPath, Directory(), prompts, frame);
+    const bool accepted = !commandFileFault(bytes).has_value();
+    Check(loadCommandFile(chosen, store, prompts) == accepted);
+    Check(prompts.messages == 1);
+    const std::optional<std::string> now = readWholeFile(working);
+    Check(now.has_value());
+    if (!accepted) {
+        Check(*now == std::string(kCommandFileSize, '\0'));
+        return;
+    }
+    Check(bytes.size() == kCommandFileSize && *now == bytes);
+    Check(TitleShowable(frame.title) && (frame.title == kUnnamedTitle) == (bytes[0] == '\0'));
+    CheckBlocks(store, bytes);
+    std::vector<char> saveAs(kFileRequestSize, '\0');
+    Check(store.readCommandFile(10, 3, saveAs));
+    Check(saveAs.back() == '\0');
+}
+
+void ReadAsDamagedWorkingFile(std::string_view bytes) {
+    std::string workingPath = Directory() + "/damaged.cmd";
+    Check(replaceFileAtomically(workingPath, bytes));
+    CountingPrompts prompts;
+    TitleFrame frame;
+    CommandFileStore store(workingPath, Directory(), prompts, frame);
+    CheckBlocks(store, bytes);
+    Check(TitleShowable(frame.title));
+    Check(prompts.messages == 0);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (commandFileFault(bytes)) {
-        return 0;
-    }
-    Check(size == kCommandFileSize);
-    const std::string chosen = Directory() + "/chosen.cmd";
-    Check(replaceFileAtomically(chosen, bytes));
-
-    std::string workingPath;
-    SilentPrompts prompts;
-    TitleFrame frame;
-    CommandFileStore store(workingPath, Directory(), prompts, frame);
-    std::vector<char> request(kFileRequestSize, '\0');
-    chosen.copy(request.data(), chosen.size());
-    Check(store.readCommandFile(10, 1, request));
-    Check(readWholeFile(workingPath) == std::string(bytes));
-    Check(frame.title.starts_with("Morvelan .: ") && frame.title.ends_with(" :."));
-
-    for (const CommandFileBlock& block : kCommandFileBlocks) {
-        std::vector<char> record(block.size + 7, '\x55');
-        Check(store.readCommandFile(block.type, block.step, record));
-        Check(std::string_view(record.data(), block.size) ==
-              bytes.substr(block.offset, block.size));
-    }
-    std::vector<char> saveAs(kFileRequestSize, '\0');
-    Check(store.readCommandFile(10, 3, saveAs));
-    Check(saveAs.back() == '\0');
+    OpenAsChosenFile(bytes);
+    ReadAsDamagedWorkingFile(bytes);
     return 0;
 }

@@ -24,10 +24,17 @@ std::optional<std::string> readWholeFile(const std::string& path) {
 
 bool replaceFileAtomically(const std::string& path, std::span<const char> bytes) {
     static std::atomic<unsigned> counter{0};
-    const std::string temporary =
-        path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    // O_EXCL: never write through a name that someone else put there.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::string temporary;
+    int fd = -1;
+    // O_EXCL: never write through a name that someone else put there. A name taken is most often
+    // the leftover of a killed process that had this process's number; the next one is tried.
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
     if (fd < 0) {
         return false;
     }

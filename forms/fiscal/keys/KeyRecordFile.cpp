@@ -3,9 +3,7 @@
 #include "commandfile/AtomicFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <optional>
 #include <unistd.h>
 
 namespace morvelan::keys {
@@ -14,13 +12,6 @@ namespace {
 void put(KeyRecord& record, std::size_t offset, std::span<const char> source, std::size_t size) {
     std::copy_n(source.begin(), std::min(size, source.size()),
                 record.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-// Takes back whatever part of a record reached the file. Should even that fail, nothing more can
-// be done from here.
-void takeBack(int fd, off_t size) {
-    const int ignored = ::ftruncate(fd, size);
-    (void)ignored;
 }
 
 } // namespace
@@ -40,17 +31,21 @@ KeyRecord keyRecord(std::span<const char> printerData, std::span<const char> use
 }
 
 bool appendKeyRecord(const std::string& path, const KeyRecord& record) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
+    // The records are written anew beside the file and renamed over it, not appended in place: a
+    // process killed or a PC switched off in the middle of a write would leave part of a record.
+    std::string records;
+    if (::access(path.c_str(), F_OK) == 0) {
+        std::optional<std::string> existing = readWholeFile(path);
+        if (!existing) {
+            return false;
+        }
+        records = std::move(*existing);
+        // A tail torn by an earlier writer is no record, and left in place it would shift every
+        // record appended after it.
+        records.resize(records.size() - records.size() % kKeyRecordSize);
     }
-    struct stat before {};
-    bool appended = ::fstat(fd, &before) == 0;
-    if (appended && (!writeAll(fd, record) || ::fsync(fd) != 0)) {
-        takeBack(fd, before.st_size);
-        appended = false;
-    }
-    return ::close(fd) == 0 && appended;
+    records.append(record.begin(), record.end());
+    return replaceFileAtomically(path, records);
 }
 
 } // namespace morvelan::keys

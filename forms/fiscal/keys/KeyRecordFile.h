@@ -32,8 +32,9 @@ std::string keyRecordPath(const std::string& programDirectory);
 KeyRecord keyRecord(std::span<const char> printerData, std::span<const char> userData,
                     std::span<const char> publicKey);
 
-// Appends the whole record to `path` (created when missing), or nothing: a write cut short is
-// taken back, so the file stays a sequence of whole records. False when nothing was appended.
+// Appends the whole record to `path` (created when missing), or nothing: the file is replaced
+// atomically, so it stays a sequence of whole records whenever the write stops. A torn record
+// at the end of the file is dropped. False when nothing was appended.
 bool appendKeyRecord(const std::string& path, const KeyRecord& record);
 
 } // namespace morvelan::keys

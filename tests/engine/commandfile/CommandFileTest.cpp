@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
+
 namespace morvelan::test {
 namespace {
 
@@ -217,6 +219,18 @@ TEST_F(CommandFile, ReplacementLeavesNoTemporaryFiles) {
         EXPECT_TRUE(entry.path().extension() == ".cmd") << entry.path();
     }
     EXPECT_EQ(files, 2);
+}
+
+// A process killed mid-write leaves its temporary file; a later process given the same number
+// must still be able to write.
+TEST_F(CommandFile, LeftoversOfAKilledProcessDoNotBlockTheWrite) {
+    for (int counter = 0; counter < 20; ++counter) {
+        writeBytes(working() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter),
+                   "torn");
+    }
+    ASSERT_TRUE(store.writeCommandFile(6, 4, std::string("9600")));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(fileBytes(working()).substr(commandFileBlock(6, 4)->offset, 4), "9600");
 }
 
 } // namespace

@@ -45,8 +45,7 @@ TEST(KeyRecordFile, AppendsOneWholeRecordEachTime) {
     EXPECT_FALSE(appendKeyRecord(dir.path() + "/missing/chaves.dat", record));
 }
 
-// The file may grow by only part of a record (the process's file size limit stands in for a
-// full disk): that part is taken back.
+// A write cut short (the process's file size limit stands in for a full disk) appends nothing.
 TEST(KeyRecordFile, RecordCutShortIsTakenBack) {
     morvelan::test::TempDir dir;
     const std::string path = keyRecordPath(dir.path());
@@ -66,6 +65,17 @@ TEST(KeyRecordFile, RecordCutShortIsTakenBack) {
 
     EXPECT_FALSE(appended);
     EXPECT_EQ(readWholeFile(path).value_or(""), text(record));
+}
+
+// Part of a record left by an earlier writer is dropped, so that what is appended stays aligned.
+TEST(KeyRecordFile, TornTailIsDroppedBeforeTheAppend) {
+    morvelan::test::TempDir dir;
+    const std::string path = keyRecordPath(dir.path());
+    const KeyRecord record =
+        keyRecord(std::string(112, 'P'), std::string(52, 'U'), std::string(1282, 'K'));
+    ASSERT_TRUE(replaceFileAtomically(path, text(record) + text(record).substr(0, 700)));
+    ASSERT_TRUE(appendKeyRecord(path, record));
+    EXPECT_EQ(readWholeFile(path).value_or(""), text(record) + text(record));
 }
 
 } // namespace
