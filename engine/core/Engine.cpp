@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/RequestBytes.h"
 
+#include <chrono>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -77,7 +78,15 @@ int Engine::runWorkers(int selection, const std::function<void(int slot)>& job) 
     return static_cast<int>(workers.size());
 }
 
+void Engine::reportRun(const RunReport& report) noexcept {
+    try {
+        observer_->runEnded(*this, report);
+    } catch (...) {
+    }
+}
+
 void Engine::runOperation(int type, int step, std::span<char> data, int selection) {
+    const auto startedAt = std::chrono::system_clock::now();
     frame_.showResponsePanel();
     operationType = type;
     operationStep = step;
@@ -94,11 +103,25 @@ void Engine::runOperation(int type, int step, std::span<char> data, int selectio
     for (auto& record : resultRecords) {
         std::memset(&record, 0, sizeof record);
     }
-    runWorkers(selection, [this, data](int slot) {
+    const int started = runWorkers(selection, [this, data](int slot) {
         const auto index = static_cast<std::size_t>(slot);
         WorkerArgument argument{slot, data, isMkiii[index], &resultRecords[index]};
         runWorker(argument);
     });
+    // Recorded before any message box or the response panel: a program closed or killed while
+    // the technician reads the outcome keeps what the printer did.
+    if (started != 0) {
+        const bool tables = type == 6 && step >= 7 && step <= 10;
+        reportRun(
+            {.kind = RunKind::Operation,
+             .type = type,
+             .step = step,
+             .startedAt = startedAt,
+             .endedAt = std::chrono::system_clock::now(),
+             .result = &resultRecords[0],
+             .requestData = data,
+             .tableErrors = tables ? std::string_view(tableErrorText[0]) : std::string_view()});
+    }
     applyAfterEffects(type, step, data, selection);
     frame_.showResult(selection, type, step, ResultRecord(resultRecords[0]));
 }
@@ -221,7 +244,8 @@ void Engine::sendFile(SendFileRequest& request, int selection) {
         return;
     }
     request.command[sizeof request.command - 1] = '\0';
-    runWorkers(selection, [this, &request](int slot) {
+    const auto startedAt = std::chrono::system_clock::now();
+    const int started = runWorkers(selection, [this, &request](int slot) {
         SendFileSlot& target = request.slots[slot];
         std::memset(target.answer, 0, sizeof target.answer);
         std::memset(&target.result, 0, sizeof target.result);
@@ -229,6 +253,17 @@ void Engine::sendFile(SendFileRequest& request, int selection) {
             call(&LibraryEntries::Send_From_FileEX, request.command, target.answer);
         decodeStatus(target.result, slot);
     });
+    if (started != 0) {
+        const SendFileSlot& slot0 = request.slots[0];
+        const std::string command = recordText(request.command, sizeof request.command);
+        const std::string answer = recordText(slot0.answer, sizeof slot0.answer);
+        reportRun({.kind = RunKind::RawCommand,
+                   .startedAt = startedAt,
+                   .endedAt = std::chrono::system_clock::now(),
+                   .result = &slot0.result,
+                   .command = command,
+                   .answer = answer});
+    }
 }
 
 } // namespace morvelan

@@ -15,6 +15,7 @@
 #include "core/OperationTable.h"
 #include "core/Prompts.h"
 #include "core/ResultRecord.h"
+#include "core/ServiceObserver.h"
 
 #include <array>
 #include <atomic>
@@ -97,6 +98,14 @@ public:
         return callEntry(libraryEntries, entry, std::forward<Args>(args)...);
     }
 
+    // The keeper of the service history (not owned); null gives back the one that keeps nothing.
+    void setServiceObserver(ServiceObserver* observer) {
+        observer_ = observer != nullptr ? observer : &noObserver_;
+    }
+    ServiceObserver& serviceObserver() { return *observer_; }
+    // Hands a finished run to the observer; whatever goes wrong there stays there.
+    void reportRun(const RunReport& report) noexcept;
+
     OperationTable& operations() { return operations_; }
     OperationTable& readings() { return readings_; }
     Prompts& prompts() { return prompts_; }
@@ -116,6 +125,9 @@ public:
     std::array<std::string, kSlotCount> portName;
     std::array<std::string, kSlotCount> modelName;
     std::array<std::uint8_t, kSlotCount> isMkiii{};
+    // The serial numbers of the fiscal memory and of the MFD, as detection read them (UTF-8).
+    std::array<std::string, kSlotCount> fiscalMemorySerial;
+    std::array<std::string, kSlotCount> mfdSerial;
 
     // ---- Operation state ----
     std::array<std::atomic<std::uint8_t>, kSlotCount> workerDone{};
@@ -142,6 +154,8 @@ private:
     CommandFileStore commandFile_;
     OperationTable operations_;
     OperationTable readings_;
+    NoServiceObserver noObserver_;
+    ServiceObserver* observer_ = &noObserver_;
 };
 
 } // namespace morvelan

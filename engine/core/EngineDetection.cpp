@@ -17,6 +17,17 @@ constexpr std::array<std::string_view, 3> kMkiiiModels = {"QP-L30 MKIII", "QP-L2
                                                           "QP-R4100 MKIII"};
 constexpr std::size_t kModelOffset = 60;
 constexpr std::size_t kModelWidth = 20;
+constexpr std::size_t kMfdSerialOffset = 20;
+
+// A blank-padded field of the printer data text, without its padding.
+std::string_view trimmedField(const char* field, std::size_t width) {
+    std::string_view text = bufferText(field, width);
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 } // namespace
 
@@ -82,6 +93,9 @@ void Engine::detectSlot(int slot) {
     // that names the printer, as in "( QP-R4100 MKIII      )".
     model.remove_suffix(model.size() - std::min(model.find_last_not_of(' ') + 1, model.size()));
     modelName[index] = fromCp1252(model);
+    // The serial numbers tell one printer from another of the same model in the service history.
+    fiscalMemorySerial[index] = fromCp1252(trimmedField(printerData, kModelWidth));
+    mfdSerial[index] = fromCp1252(trimmedField(printerData + kMfdSerialOffset, kModelWidth));
 
     isMkiii[index] = 0;
     for (const std::string_view prefix : kMkiiiModels) {

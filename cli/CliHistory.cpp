@@ -1,0 +1,138 @@
+#include "CliHistory.h"
+
+#include "CliOptions.h"
+#include "StartupEnvironment.h"
+#include "core/Engine.h"
+#include "history/HistoryExport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace morvelan::cli {
+namespace {
+
+bool isIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (std::isdigit(static_cast<unsigned char>(text[i])) == 0)
+            return false;
+    }
+    const int month = std::stoi(text.substr(5, 2));
+    const int day = std::stoi(text.substr(8, 2));
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+std::string historyPath(const std::string& directory) {
+    return directory + "/" + history::kHistoryFileName;
+}
+
+} // namespace
+
+std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>& args,
+                                                  std::string& error) {
+    HistoryOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "history" || arg == "--yes" || arg == "-y") {
+            continue;
+        }
+        if (arg == "--csv") {
+            options.csv = true;
+            continue;
+        }
+        if (arg != "--serial" && arg != "--since" && arg != "--home") {
+            error = "opção desconhecida: " + arg;
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            error = arg + " precisa de um valor";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--serial") {
+            options.serial = value;
+        } else if (arg == "--home") {
+            options.home = value;
+        } else if (!isIsoDate(value)) {
+            error = "data inválida em --since (use AAAA-MM-DD): " + value;
+            return std::nullopt;
+        } else {
+            options.since = value;
+        }
+    }
+    return options;
+}
+
+int printHistory(const std::string& directory, const HistoryOptions& options, std::FILE* out,
+                 std::FILE* err) {
+    const history::HistoryDatabase database(historyPath(directory), history::OpenMode::ReadOnly);
+    if (database.state() == history::HistoryState::Damaged ||
+        database.state() == history::HistoryState::NewerSchema ||
+        database.state() == history::HistoryState::Unavailable) {
+        std::fprintf(err, "morvelan-cli: %s\n", database.problem().c_str());
+        return kExitFailed;
+    }
+    history::HistoryFilter filter;
+    filter.serial = options.serial;
+    filter.since = options.since;
+    const auto entries = database.entries(filter);
+    const auto printers = database.printers();
+    if (options.csv) {
+        const std::string csv = history::toCsv(entries, printers);
+        std::fwrite(csv.data(), 1, csv.size(), out);
+        return kExitSuccess;
+    }
+    std::map<std::int64_t, const history::PrinterSeen*> byId;
+    for (const auto& printer : printers)
+        byId[printer.id] = &printer;
+    for (const auto& entry : entries) {
+        const auto found = entry.printerId ? byId.find(*entry.printerId) : byId.end();
+        const std::string printer = found != byId.end() ? found->second->key.model + " " +
+                                                              found->second->key.fiscalMemorySerial
+                                                        : std::string("-");
+        const std::string code = history::operationCode(entry);
+        std::fprintf(out, "%s  %s  %s%s%s  %s\n", entry.startedAt.c_str(), printer.c_str(),
+                     code.c_str(), code.empty() ? "" : " ", entry.label.c_str(),
+                     entry.resultLine.empty() ? "(em andamento)" : entry.resultLine.c_str());
+    }
+    return kExitSuccess;
+}
+
+bool isHistoryCommand(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--home") {
+            ++i;
+        } else if (!args[i].starts_with("-")) {
+            return args[i] == "history";
+        }
+    }
+    return false;
+}
+
+int runHistory(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    std::string error;
+    const auto options = parseHistoryOptions(args, error);
+    if (!options) {
+        std::fprintf(err, "morvelan-cli: %s\n\n%s", error.c_str(), kHistoryUsage);
+        return kExitUsage;
+    }
+    const ProgramFiles files =
+        prepareProgramFiles(options->home ? options->home->c_str() : nullptr);
+    return printHistory(files.dataDirectory, *options, out, err);
+}
+
+CliHistoryRecording::CliHistoryRecording(Engine& engine, std::FILE* err)
+    : engine_(engine), database_(historyPath(engine.programDirectory())),
+      recorder_(database_, [err](const std::string& problem) {
+          std::fprintf(err, "morvelan-cli: %s\n", problem.c_str());
+      }) {
+    engine_.setServiceObserver(&recorder_);
+}
+
+CliHistoryRecording::~CliHistoryRecording() {
+    engine_.setServiceObserver(nullptr);
+}
+
+} // namespace morvelan::cli

@@ -1,0 +1,60 @@
+// The service history from the command line: `morvelan-cli history [--serial S] [--since DATE]
+// [--csv] [--home DIR]` lists what was done to the printers, and every send and run of the other
+// commands is recorded in the same file the window program keeps.
+#pragma once
+
+#include "history/HistoryDatabase.h"
+#include "history/HistoryRecorder.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvelan {
+class Engine;
+}
+
+namespace morvelan::cli {
+
+inline constexpr const char* kHistoryUsage =
+    "Historico: morvelan-cli [--home DIR] history [--serial NUMERO] [--since AAAA-MM-DD] [--csv]\n"
+    "  lista o que foi feito nas impressoras, da operacao mais recente para a mais antiga\n";
+
+struct HistoryOptions {
+    std::optional<std::string> serial;
+    std::optional<std::string> since;
+    std::optional<std::string> home;
+    bool csv = false;
+};
+
+// Nothing, with `error` set, on bad usage.
+std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>& args,
+                                                  std::string& error);
+
+// The history of `directory`'s file, newest first, as text lines or as CSV. Returns the exit code.
+int printHistory(const std::string& directory, const HistoryOptions& options, std::FILE* out,
+                 std::FILE* err);
+
+// True when the command word of `args` (the program's arguments) is "history".
+bool isHistoryCommand(const std::vector<std::string>& args);
+
+// The whole subcommand over the program's arguments: options, program directory, listing.
+int runHistory(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+
+// Records an engine's runs for as long as it lives; a database that cannot be written is said
+// once on `err` and the commands go on.
+class CliHistoryRecording {
+public:
+    CliHistoryRecording(Engine& engine, std::FILE* err);
+    ~CliHistoryRecording();
+    CliHistoryRecording(const CliHistoryRecording&) = delete;
+    CliHistoryRecording& operator=(const CliHistoryRecording&) = delete;
+
+private:
+    Engine& engine_;
+    history::HistoryDatabase database_;
+    history::HistoryRecorder recorder_;
+};
+
+} // namespace morvelan::cli

@@ -1,0 +1,74 @@
+// The records of the service history: the printers the program talked to, the operations it ran
+// on them and the interventions that group several operations. Texts are UTF-8; times are local
+// "AAAA-MM-DD hh:mm:ss" texts, which sort as they read and which the sqlite3 tool shows as they
+// are.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvelan::history {
+
+// What tells one printer from another: the serial numbers and the model.
+struct PrinterKey {
+    std::string fiscalMemorySerial;
+    std::string mfdSerial;
+    std::string model;
+};
+
+struct PrinterSeen {
+    std::int64_t id = 0;
+    PrinterKey key;
+    std::string port;        // where it answered last
+    std::string lastContact; // time of its last operation
+};
+
+enum class EntryKind { Operation, RawCommand, Script, Intervention };
+
+struct InterventionStep {
+    std::string at;
+    std::string description;
+    bool succeeded = false;
+};
+
+// One row of a printer's history: an operation, or an intervention with its steps.
+struct HistoryEntry {
+    std::int64_t id = 0;
+    EntryKind kind = EntryKind::Operation;
+    std::optional<std::int64_t> printerId;
+    std::optional<std::int64_t> interventionId; // the intervention an operation belongs to
+    int type = 0;
+    int step = 0;
+    std::string label; // the function's name in the tree, or the intervention's kind
+    std::string port;
+    std::string startedAt;
+    std::string endedAt; // empty for an intervention that never ended
+    int resultCode = 0;
+    std::string fieldError;
+    std::string portStatus;
+    std::string printerStatus;
+    std::string fiscalStatus;
+    std::string resultLine;         // for an intervention, its outcome
+    std::vector<char> requestBlock; // the request data as its command-file block keeps it
+    std::string tableErrors;
+    std::string command; // raw command, or the script's path
+    std::string answer;
+    std::string commandLog;
+    std::vector<InterventionStep> steps;
+};
+
+// Which rows to show. Dates are "AAAA-MM-DD" and both ends are included.
+struct HistoryFilter {
+    std::optional<std::int64_t> printerId = std::nullopt;
+    std::optional<std::string> serial = std::nullopt; // fiscal memory or MFD serial number
+    std::optional<std::string> since = std::nullopt;
+    std::optional<std::string> until = std::nullopt;
+    std::optional<std::string> function = std::nullopt; // the label
+};
+
+// A run is a success exactly when the printer answered "0000".
+bool succeeded(const HistoryEntry& entry);
+
+} // namespace morvelan::history

@@ -1,0 +1,220 @@
+// The history file on its own: schema and migration, filters, the CSV export, and the files it
+// must refuse to write.
+#include "history/HistoryDatabase.h"
+#include "TempDir.h"
+#include "TestDoubles.h"
+#include "core/Engine.h"
+#include "history/HistoryExport.h"
+#include "history/HistoryRecorder.h"
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace morvelan::history::test {
+namespace {
+
+using morvelan::test::TempDir;
+
+const PrinterKey kFirst{"KV0000000001", "MFD0000000001", "QP-L30"};
+const PrinterKey kSecond{"KV0000000002", "MFD0000000002", "QP-R4100 MKIII"};
+
+HistoryEntry entry(const std::string& at, const std::string& label, int step,
+                   const std::string& result = "( 0000 ) - Resultado sem erro") {
+    HistoryEntry e;
+    e.type = 6;
+    e.step = step;
+    e.label = label;
+    e.port = "COM1";
+    e.startedAt = at;
+    e.endedAt = at;
+    e.resultLine = result;
+    return e;
+}
+
+std::string scalar(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_stmt* stmt = nullptr;
+    std::string value;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0) != nullptr) {
+        value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return value;
+}
+
+void execute(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+std::string bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> starts(const std::vector<HistoryEntry>& entries) {
+    std::vector<std::string> result;
+    for (const auto& e : entries)
+        result.push_back(e.startedAt + " " + e.label);
+    return result;
+}
+
+TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
+    TempDir dir;
+    const std::string path = dir.file(kHistoryFileName);
+    {
+        HistoryDatabase database(path);
+        ASSERT_TRUE(database.writable()) << database.problem();
+        ASSERT_TRUE(
+            database.recordOperation(kFirst, entry("2026-03-01 10:00:00", "Data e hora", 5)));
+    }
+    EXPECT_EQ(scalar(path, "PRAGMA journal_mode"), "wal");
+    // The file as the first version left it: no indexes, version 1.
+    execute(path, "DROP INDEX operations_by_printer; DROP INDEX interventions_by_printer;"
+                  "PRAGMA user_version = 1;");
+
+    HistoryDatabase reopened(path);
+    ASSERT_TRUE(reopened.writable()) << reopened.problem();
+    EXPECT_EQ(reopened.schemaVersion(), kSchemaVersion);
+    EXPECT_EQ(scalar(path, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = "
+                           "'operations_by_printer'"),
+              "1");
+    EXPECT_EQ(starts(reopened.entries({})),
+              (std::vector<std::string>{"2026-03-01 10:00:00 Data e hora"}));
+}
+
+TEST(HistoryDatabase, FiltersSelectPrinterDatesAndFunction) {
+    TempDir dir;
+    HistoryDatabase database(dir.file(kHistoryFileName));
+    ASSERT_TRUE(database.recordOperation(kFirst, entry("2026-03-01 10:00:00", "Data e hora", 5)));
+    ASSERT_TRUE(
+        database.recordOperation(kFirst, entry("2026-03-05 09:00:00", "Meios de pagamentos", 7)));
+    ASSERT_TRUE(database.recordOperation(kFirst, entry("2026-03-09 23:59:59", "Data e hora", 5)));
+    ASSERT_TRUE(database.recordOperation(kSecond, entry("2026-03-05 12:00:00", "Clichê", 2)));
+    const auto first = database.printerId(kFirst);
+    ASSERT_TRUE(first);
+
+    struct Case {
+        const char* name;
+        HistoryFilter filter;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"printer, newest first",
+         {.printerId = first},
+         {"2026-03-09 23:59:59 Data e hora", "2026-03-05 09:00:00 Meios de pagamentos",
+          "2026-03-01 10:00:00 Data e hora"}},
+        {"both ends of the range included",
+         {.printerId = first, .since = "2026-03-05", .until = "2026-03-09"},
+         {"2026-03-09 23:59:59 Data e hora", "2026-03-05 09:00:00 Meios de pagamentos"}},
+        {"function",
+         {.printerId = first, .function = "Data e hora"},
+         {"2026-03-09 23:59:59 Data e hora", "2026-03-01 10:00:00 Data e hora"}},
+        {"serial number of the MFD", {.serial = "MFD0000000002"}, {"2026-03-05 12:00:00 Clichê"}},
+        {"every printer since a day",
+         {.since = "2026-03-05", .until = "2026-03-05"},
+         {"2026-03-05 12:00:00 Clichê", "2026-03-05 09:00:00 Meios de pagamentos"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(starts(database.entries(c.filter)), c.expected) << c.name;
+
+    EXPECT_EQ(database.functions(first),
+              (std::vector<std::string>{"Data e hora", "Meios de pagamentos"}));
+}
+
+TEST(HistoryExport, CsvIsUtf8WithBomSemicolonsAndQuotedFields) {
+    PrinterSeen printer{7, kFirst, "COM1", "2026-03-09 10:00:05"};
+    HistoryEntry table = entry("2026-03-09 10:00:00", "Totalizadores não fiscais", 10,
+                               "( 0006 ) - Erro; tente \"de novo\"");
+    table.printerId = 7;
+    table.endedAt = "2026-03-09 10:00:05";
+    table.tableErrors = "linha 1\nlinha 2\n";
+    HistoryEntry sealing;
+    sealing.kind = EntryKind::Intervention;
+    sealing.label = "Seqüência de Lacração";
+    sealing.startedAt = "2026-03-09 09:00:00";
+
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "Início;Término;Modelo;Série MF;Série MFD;Porta;Código;Função;Resultado;Erros de tabela\r\n"
+        "2026-03-09 10:00:00;2026-03-09 10:00:05;QP-L30;KV0000000001;MFD0000000001;COM1;6.10;"
+        "Totalizadores não fiscais;\"( 0006 ) - Erro; tente \"\"de novo\"\"\";\"linha 1\nlinha "
+        "2\n\"\r\n"
+        "2026-03-09 09:00:00;;;;;;;Seqüência de Lacração;;\r\n";
+    EXPECT_EQ(toCsv({table, sealing}, {printer}), expected);
+}
+
+class CountingReports {
+public:
+    HistoryRecorder::Report report() {
+        return [this](const std::string& problem) {
+            ++count;
+            last = problem;
+        };
+    }
+    int count = 0;
+    std::string last;
+};
+
+TEST(HistoryDatabase, UnusableFileIsReportedOnceAndLeftAsItWas) {
+    struct Case {
+        const char* name;
+        HistoryState state;
+        std::function<void(const std::string& path)> prepare;
+    };
+    const std::vector<Case> cases = {
+        {"read-only", HistoryState::ReadOnly,
+         [](const std::string& path) {
+             { HistoryDatabase created(path); }
+             std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::group_read);
+         }},
+        {"damaged", HistoryState::Damaged,
+         [](const std::string& path) {
+             std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
+         }},
+        {"newer schema", HistoryState::NewerSchema,
+         [](const std::string& path) {
+             { HistoryDatabase created(path); }
+             execute(path, "PRAGMA user_version = 99;");
+         }},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.file(kHistoryFileName);
+        c.prepare(path);
+        const std::string before = bytes(path);
+
+        HistoryDatabase database(path);
+        EXPECT_EQ(database.state(), c.state) << c.name;
+        CountingReports reports;
+        morvelan::test::RecordingPrompts prompts;
+        morvelan::test::RecordingFrame frame;
+        Engine engine(BoundLibrary{}, prompts, frame, dir.path());
+        engine.printerPresent[0] = 1;
+        engine.modelName[0] = kFirst.model;
+        HistoryRecorder recorder(database, reports.report());
+        ResultRecord result{};
+        const RunReport run{.kind = RunKind::Operation, .type = 7, .step = 1, .result = &result};
+        recorder.runEnded(engine, run);
+        recorder.interventionBegan(engine, kSealingIntervention);
+        recorder.runEnded(engine, run);
+
+        EXPECT_EQ(reports.count, 1) << c.name;
+        EXPECT_FALSE(reports.last.empty()) << c.name;
+        EXPECT_EQ(bytes(path), before) << c.name;
+    }
+}
+
+} // namespace
+} // namespace morvelan::history::test

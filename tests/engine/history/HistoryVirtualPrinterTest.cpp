@@ -1,0 +1,149 @@
+// What real operations against the virtual printer leave in the history: a table send with a
+// failed row, a switched-off printer, a raw command, a key generation; and a program killed as
+// the outcome shows still keeps its record.
+#include "TableRecordsTestHelpers.h"
+#include "TempDir.h"
+#include "TestDoubles.h"
+#include "VirtualPrinterState.h"
+#include "core/Engine.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryRecorder.h"
+#include "tables/TableEditor.h"
+#include "tables/TableWrites.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+
+namespace morvelan::history::test {
+namespace {
+
+using morvelan::tables::test::editPrinter;
+using morvelan::tables::test::printer;
+
+// Dies the way `kill -9` kills, at the moment the outcome would appear on screen.
+class KillingFrame final : public morvelan::test::RecordingFrame {
+public:
+    void showResult(int selection, int type, int step, const ResultRecord& slot0) override {
+        if (killWhenShown)
+            ::raise(SIGKILL);
+        RecordingFrame::showResult(selection, type, step, slot0);
+    }
+    bool killWhenShown = false;
+};
+
+class HistoryVirtualPrinter : public ::testing::Test {
+protected:
+    HistoryVirtualPrinter()
+        : engine(bindLibrary(MORVELAN_LIBRARY_DIR, libraryLogDirectory(dataDir.path())), prompts,
+                 frame, programDir.path()),
+          database(programDir.file(kHistoryFileName)),
+          recorder(database, [this](const std::string& problem) { problems.push_back(problem); }) {
+        tables::test::resetPrinter();
+        tables::registerTableOperations(engine);
+        engine.setServiceObserver(&recorder);
+    }
+
+    morvelan::test::TempDir programDir, dataDir;
+    morvelan::test::RecordingPrompts prompts;
+    KillingFrame frame;
+    Engine engine;
+    HistoryDatabase database;
+    std::vector<std::string> problems;
+    HistoryRecorder recorder;
+};
+
+TEST_F(HistoryVirtualPrinter, TableSendWithAFailedRowKeepsItsErrorsAndRequest) {
+    editPrinter([](korva::PrinterState& s) { s.faults["0205"] = {1, "0006"}; });
+    prompts.answers = {true};
+    tables::TableEditor(engine, tables::kNonFiscalTable, [] {
+    }).send(tables::test::formRows({"Sangria", "Fundo de Troco", "Recarga"}), kAllPrinters);
+    ASSERT_FALSE(engine.tableErrorText[0].empty());
+
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 1U);
+    const HistoryEntry& sent = entries[0];
+    EXPECT_EQ(sent.label, "Totalizadores não fiscais");
+    EXPECT_EQ(sent.type * 100 + sent.step, 610);
+    EXPECT_EQ(sent.tableErrors, engine.tableErrorText[0]);
+    EXPECT_EQ(sent.port, engine.portName[0]);
+    // The request as the working command file keeps it: the rows sent can be read again.
+    ASSERT_EQ(sent.requestBlock.size(), 1003U);
+    const std::string block(sent.requestBlock.begin(), sent.requestBlock.end());
+    EXPECT_NE(block.find("Recarga"), std::string::npos);
+
+    const auto printers = database.printers();
+    ASSERT_EQ(printers.size(), 1U);
+    EXPECT_EQ(printers[0].key.fiscalMemorySerial, printer().mfSerial);
+    EXPECT_EQ(printers[0].key.mfdSerial, printer().mfdSerial);
+    EXPECT_EQ(printers[0].key.model, engine.modelName[0]);
+    EXPECT_TRUE(problems.empty());
+}
+
+TEST_F(HistoryVirtualPrinter, SwitchedOffPrinterIsRecordedAsOffline) {
+    engine.runOperation(6, 6, {}, kAllPrinters);
+    editPrinter([](korva::PrinterState& s) { s.poweredOn = false; });
+    engine.runOperation(6, 6, {}, kAllPrinters);
+
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(entries[0].resultLine, kOfflineResultLine);
+    EXPECT_NE(entries[0].resultCode, 0);
+    EXPECT_EQ(entries[1].resultLine, kSuccessResultLine);
+    EXPECT_EQ(entries[0].label, "Horário de verão");
+}
+
+TEST_F(HistoryVirtualPrinter, ProgramKilledAsTheOutcomeShowsKeepsTheRecord) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    frame.killWhenShown = true;
+    EXPECT_EXIT(
+        {
+            // The child writes through a connection of its own, as a program of its own would.
+            HistoryDatabase own(programDir.file(kHistoryFileName));
+            HistoryRecorder recording(own, {});
+            engine.setServiceObserver(&recording);
+            engine.runOperation(6, 6, {}, kAllPrinters);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 1U);
+    EXPECT_EQ(entries[0].label, "Horário de verão");
+    EXPECT_EQ(entries[0].resultLine, kSuccessResultLine);
+}
+
+TEST_F(HistoryVirtualPrinter, RawCommandKeepsWhatWasSentAndAnswered) {
+    auto request = std::make_unique<SendFileRequest>();
+    std::memset(request.get(), 0, sizeof *request);
+    std::strcpy(request->command, "0001|0000");
+    engine.sendFile(*request, kAllPrinters);
+
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 1U);
+    EXPECT_EQ(entries[0].kind, EntryKind::RawCommand);
+    EXPECT_EQ(entries[0].command, "0001|0000");
+    EXPECT_EQ(entries[0].answer, std::string(request->slots[0].answer));
+    EXPECT_EQ(entries[0].resultLine, kSuccessResultLine);
+}
+
+TEST_F(HistoryVirtualPrinter, KeyGenerationIsAnInterventionOfItsOwn) {
+    editPrinter([](korva::PrinterState& s) { s.poweredOn = false; });
+    engine.runOperation(3, 1, {}, kAllPrinters); // nothing detected: nothing to record
+    EXPECT_TRUE(database.entries({}).empty());
+    editPrinter([](korva::PrinterState& s) { s.poweredOn = true; });
+    std::vector<char> request(96, '\0');
+    engine.runOperation(3, 1, request, kAllPrinters);
+
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(entries[1].kind, EntryKind::Intervention);
+    EXPECT_EQ(entries[1].label, kKeyIntervention);
+    EXPECT_EQ(entries[0].interventionId, entries[1].id);
+    ASSERT_EQ(entries[1].steps.size(), 1U);
+    EXPECT_EQ(entries[1].steps[0].description, "Gerar chaves de AD: " + entries[0].resultLine);
+    EXPECT_EQ(entries[1].resultLine, entries[0].resultLine);
+    EXPECT_FALSE(entries[1].endedAt.empty());
+}
+
+} // namespace
+} // namespace morvelan::history::test
