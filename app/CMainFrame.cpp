@@ -1,9 +1,13 @@
 #include "CMainFrame.h"
 
+#include "BackupMenu.h"
 #include "CLeftView.h"
 #include "CRightView_00_00.h"
 #include "FormModules.h"
+#include "HistoryKeeper.h"
+#include "RecentFileList.h"
 #include "SealingSequence.h"
+#include "filesforms/CommandFileActions.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CRightView_Resp.h"
 #include "ui/HelpWindow.h"
@@ -14,6 +18,7 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShortcut>
@@ -56,6 +61,7 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
     createPanes();
     // 2-3. The library, and the engine whose state starts with no printer and detection due.
     m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
+    new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
     // 4. The size the window takes when it is restored from maximised.
     resize(kRestoredWidth, kRestoredHeight);
     // 5-6. No sequence; the working command file is default.cmd in the program directory.
@@ -95,10 +101,28 @@ void CMainFrame::createMenu() {
             [this] { switchForm(10, 2); });
     connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
             [this] { switchForm(10, 3); });
-    add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate")->setEnabled(false);
+    connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
+    connect(add(QStringLiteral("&Histórico de intervenções..."), "fileHistory"),
+            &QAction::triggered, this, [this] {
+                if (auto* history = HistoryKeeper::of(*this))
+                    history->showWindow();
+            });
     file->addSeparator();
-    connect(add(QStringLiteral("&Sair"), "fileExit"), &QAction::triggered, this,
-            &CMainFrame::close);
+    m_exitAction = add(QStringLiteral("&Sair"), "fileExit");
+    connect(m_exitAction, &QAction::triggered, this, &CMainFrame::close);
+}
+
+void CMainFrame::setRecentFiles(RecentFileList& list) {
+    auto* file = qobject_cast<QMenu*>(m_exitAction->parent());
+    m_recentFiles =
+        std::make_unique<RecentFilesMenu>(*file, m_exitAction, list, [this](const QString& path) {
+            return loadCommandFile(path.toStdString(), m_engine->commandFile(), m_prompts);
+        });
+}
+
+void CMainFrame::commandFileOpened(const std::string& path) {
+    if (m_recentFiles)
+        m_recentFiles->opened(QString::fromStdString(path));
 }
 
 void CMainFrame::createPanes() {
@@ -164,6 +188,11 @@ void CMainFrame::switchForm(int group, int item) {
 
 void CMainFrame::advanceSealing(int command) {
     const auto move = advanceSealingStep(m_engine->sequenceStep, command);
+    if (command == kSealingStart)
+        m_engine->serviceObserver().interventionBegan(*m_engine, kSealingIntervention);
+    if (move.endsSequence)
+        m_engine->serviceObserver().interventionEnded(move.finished ? "Lacração Finalizada."
+                                                                    : "Seqüência abandonada");
     if (!move.endsSequence) {
         m_engine->sequenceStep = move.step;
         switchForm(move.group, move.item);
@@ -265,17 +294,23 @@ std::string CMainFrame::itemName(int group, int item) const {
 }
 
 void CMainFrame::setFunctionTreeEnabled(bool enabled) {
+    // The tree comes back at the end of the last step or when the technician abandons.
+    if (enabled && m_engine->sequenceStep != kNoSequence)
+        m_engine->serviceObserver().interventionEnded(m_engine->sequenceStep == kSealingSteps - 1
+                                                          ? "Lacração Finalizada."
+                                                          : "Seqüência abandonada");
     m_tree->setEnabled(enabled);
 }
 
 void CMainFrame::showHelp() {
     if (!m_help)
         m_help = new HelpWindow(QStringLiteral("qrc:/help/"), this);
-    // A page of its own for the function on screen when there is one, else the index.
-    const auto page = QStringLiteral("f%1_%2.html")
-                          .arg(m_code.first, 2, 10, QLatin1Char('0'))
-                          .arg(m_code.second, 2, 10, QLatin1Char('0'));
-    m_help->showPage(QFile::exists(QStringLiteral(":/help/") + page) ? page : QString());
+    const bool responseOnScreen = m_response && currentForm() == m_response;
+    const auto page =
+        helpPageFor(m_code.first, m_code.second, responseOnScreen, [](const std::string& name) {
+            return QFile::exists(QStringLiteral(":/help/") + QString::fromStdString(name));
+        });
+    m_help->showPage(QString::fromStdString(page));
 }
 
 } // namespace morvelan

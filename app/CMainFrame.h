@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,8 @@ namespace morvelan {
 class CLeftView;
 class CRightView_Resp;
 class HelpWindow;
+class RecentFileList;
+class RecentFilesMenu;
 
 class CMainFrame final : public QMainWindow,
                          public FrameServices,
@@ -82,6 +85,9 @@ public:
     // The forms by code; tests register stand-ins in it.
     FormRegistry& formRegistry() { return m_forms; }
     void showHelp();
+    // Shows `list` in the "A&rquivo" menu; a file picked there opens as "&Abrir" opens it.
+    void setRecentFiles(RecentFileList& list);
+    void commandFileOpened(const std::string& path) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +108,8 @@ private:
     QScrollArea* m_rightPane = nullptr;
     QPointer<CRightView_Resp> m_response;
     QPointer<HelpWindow> m_help;
+    QAction* m_exitAction = nullptr;
+    std::unique_ptr<RecentFilesMenu> m_recentFiles;
     std::pair<int, int> m_code{0, 0};
 };
 

@@ -1,6 +1,7 @@
 #include "CMorvelanApp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -11,11 +12,14 @@ namespace {
 bool nameApplication() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    // The desktop entry names the window's icon and groups it in the task bar.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kIconName)));
     return true;
 }
 } // namespace
 
-CMorvelanApp::CMorvelanApp(const std::string& programDirectory)
+CMorvelanApp::CMorvelanApp(const ProgramFiles& files)
     : m_translationsLoaded(nameApplication() &&
                            m_translator.load(QLocale(QLocale::Portuguese, QLocale::Brazil),
                                              QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -24,8 +28,9 @@ CMorvelanApp::CMorvelanApp(const std::string& programDirectory)
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     if (m_translationsLoaded)
         QCoreApplication::installTranslator(&m_translator);
-    m_frame = std::make_unique<CMainFrame>(m_document, m_prompts, programDirectory,
-                                           CMainFrame::libraryInDirectory(programDirectory));
+    m_frame = std::make_unique<CMainFrame>(m_document, m_prompts, files.dataDirectory,
+                                           CMainFrame::libraryInDirectory(files.libraryDirectory));
+    m_frame->setRecentFiles(m_recentFiles);
     m_prompts.setParentWidget(m_frame.get());
 }
 

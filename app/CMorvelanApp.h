@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "CMorvelanDoc.h"
 #include "RecentFileList.h"
+#include "StartupEnvironment.h"
 #include "ui/QtPrompts.h"
 
 #include <QSettings>
@@ -17,12 +18,14 @@ namespace morvelan {
 inline constexpr const char* kOrganisationName = "Local AppWizard-Generated Applications";
 inline constexpr const char* kApplicationName = "Morvelan";
 inline constexpr int kRecentFileCount = 4;
+inline constexpr const char* kDesktopFileName = "org.morvelan.Morvelan";
+inline constexpr const char* kIconName = "morvelan";
 
 class CMorvelanApp {
 public:
     // Loads the translations and settings, then creates the document and the main window
-    // from the library and files in `programDirectory`.
-    explicit CMorvelanApp(const std::string& programDirectory);
+    // over the library and the files that `files` names.
+    explicit CMorvelanApp(const ProgramFiles& files);
 
     // Shows the main window maximised.
     void show();

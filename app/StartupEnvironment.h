@@ -1,5 +1,5 @@
 // Decisions taken before any window exists: whether there is a screen to draw on, and where the
-// program's files (library, default.cmd, comandos.xml) are.
+// program's files are. Free of Qt, so that morvelan-cli decides the same way.
 #pragma once
 
 #include <string>
@@ -10,12 +10,47 @@ inline constexpr const char* kNoDisplayMessage =
     "Morvelan precisa de uma tela gráfica: nenhuma foi encontrada (DISPLAY e WAYLAND_DISPLAY "
     "estão vazias). Abra-o numa sessão gráfica ou defina QT_QPA_PLATFORM.";
 
+inline constexpr const char* kLibraryFile = "libInterfaceKorva.so";
+// The folder under the user's data directory that an installed copy writes to.
+inline constexpr const char* kUserDataFolder = "Morvelan";
+
 // True when Qt has a screen to open: an X or Wayland display, or a platform chosen explicitly.
 // Each argument is the variable's value, or null when it is not set.
 bool hasDisplay(const char* display, const char* waylandDisplay, const char* qpaPlatform);
 
-// The program directory: MORVELAN_HOME (made absolute) when set and not empty, else the
-// executable's directory.
-std::string programDirectory(const char* morvelanHome, const std::string& executableDirectory);
+// Where the program binds its library from and keeps the files it writes (default.cmd,
+// comandos.xml, kvkhist.khf, chaves.dat). All paths absolute.
+struct ProgramFiles {
+    std::string libraryDirectory;
+    std::string dataDirectory;
+    // The installed copies the data directory starts from; empty when nothing is seeded.
+    std::string seedDirectory;
+};
+
+// What the decision reads from the process's surroundings. Null or empty means unset.
+struct StartupPlaces {
+    const char* morvelanHome = nullptr; // MORVELAN_HOME, or morvelan-cli's --home
+    const char* xdgDataHome = nullptr;
+    const char* home = nullptr;
+    std::string executableDirectory;
+    // A build tree (or a portable copy) has the library beside the executable.
+    bool libraryBesideExecutable = false;
+};
+
+// MORVELAN_HOME holds everything; a copy with the library beside its executable keeps its files
+// there; an installed copy binds the library from the installed library directory and keeps its
+// files in <user data directory>/Morvelan, seeded from the installed data directory.
+ProgramFiles locateProgramFiles(const StartupPlaces& places);
+
+// $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share; empty without either.
+std::string userDataDirectory(const char* xdgDataHome, const char* home);
+
+// Creates the data directory and copies into it each installed file it lacks; the technician's
+// own files are never overwritten. False when the directory cannot be made or a copy fails.
+bool seedProgramFiles(const ProgramFiles& files);
+
+// The places of this process (environment, /proc/self/exe), located and seeded.
+// `homeOverride` takes the place of MORVELAN_HOME when not null.
+ProgramFiles prepareProgramFiles(const char* homeOverride = nullptr);
 
 } // namespace morvelan

@@ -1,10 +1,12 @@
 #include "CMorvelanApp.h"
+#include "SingleInstance.h"
 #include "StartupEnvironment.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     // Without a screen Qt would abort with a plug-in dump no technician can read.
@@ -14,9 +16,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
-    const auto directory = morvelan::programDirectory(
-        std::getenv("MORVELAN_HOME"), QCoreApplication::applicationDirPath().toStdString());
-    morvelan::CMorvelanApp app(directory);
+    const auto files = morvelan::prepareProgramFiles();
+    morvelan::SingleInstance instance(morvelan::instanceName(getuid(), files.dataDirectory));
+    if (!instance.claim())
+        return 0;
+    morvelan::CMorvelanApp app(files);
+    instance.setWindow(&app.mainFrame());
     app.show();
     return QApplication::exec();
 }

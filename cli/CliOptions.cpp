@@ -9,10 +9,12 @@ const char* const kUsage =
     "  status             detecta a impressora e mostra o seu estado\n"
     "  send 'CCCC|EEEE|...'  envia um comando e mostra a resposta\n"
     "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
+    "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
+    "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
     "\n"
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
-    "  --yes, -y          nao espera pelas mensagens \"#\" do script\n"
+    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versao\n"
     "\n"
@@ -70,6 +72,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Send;
     } else if (name == "run") {
         options.command = Command::Run;
+    } else if (name == "backup") {
+        options.command = Command::Backup;
+    } else if (name == "restore") {
+        options.command = Command::Restore;
     } else {
         error = "comando desconhecido: " + name;
         return std::nullopt;
@@ -77,7 +83,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
         error = wanted == 1 ? "status nao tem argumentos"
                             : name + " precisa de " +
-                                  (name == "send" ? "um comando" : "um arquivo de script");
+                                  (name == "send"  ? "um comando"
+                                   : name == "run" ? "um arquivo de script"
+                                                   : "um arquivo de comandos");
         return std::nullopt;
     }
     if (wanted == 2) {

@@ -15,13 +15,13 @@ enum ExitCode : int {
     kExitNoPrinter = 3, // no library or no printer
 };
 
-enum class Command { None, Help, Version, Status, Send, Run };
+enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore };
 
 struct Options {
     Command command = Command::None;
-    std::string argument;            // the raw command of send, the script of run
+    std::string argument;            // the raw command of send, the file of run, backup, restore
     std::optional<std::string> home; // --home DIR
-    bool yes = false;                // --yes: skip the script's "#" messages
+    bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
 };
 
 // Nothing, with `error` set, on bad usage.

@@ -1,5 +1,7 @@
 #include "CliSession.h"
 
+#include "BackupSession.h"
+#include "StartupEnvironment.h"
 #include "core/Cp1252.h"
 #include "core/RequestBytes.h"
 #include "dictionary/CommandDictionary.h"
@@ -7,18 +9,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 namespace morvelan::cli {
 namespace {
-
-std::string userDataDirectory() {
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
-        return data;
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share";
-}
 
 template <std::size_t N> std::string text(const char (&field)[N]) {
     return fromCp1252(bufferText(field, N));
@@ -30,26 +25,17 @@ bool succeeded(const ResultRecord& result) {
 
 } // namespace
 
-std::string programDirectory(const Options& options) {
-    if (options.home) {
-        return *options.home;
-    }
-    if (const char* home = std::getenv("MORVELAN_HOME"); home != nullptr && *home != '\0') {
-        return home;
-    }
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : exe.parent_path().string();
-}
-
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
                        bool interactive)
-    : out_(out), err_(err), interactive_(interactive),
+    : out_(out), err_(err), in_(in), interactive_(interactive), yes_(options.yes),
       prompts_(err, in, interactive && !options.yes) {
-    const std::string directory = programDirectory(options);
-    engine_ =
-        std::make_unique<Engine>(bindLibrary(directory, libraryLogDirectory(userDataDirectory())),
-                                 prompts_, frame_, directory);
+    // --home, else the program's own choice: the same files the window program uses.
+    const auto files = prepareProgramFiles(options.home ? options.home->c_str() : nullptr);
+    auto logBase = userDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    engine_ = std::make_unique<Engine>(
+        bindLibrary(files.libraryDirectory, libraryLogDirectory(logBase.empty() ? "." : logBase)),
+        prompts_, frame_, files.dataDirectory);
+    history_ = std::make_unique<CliHistoryRecording>(*engine_, err_);
 }
 
 int CliSession::detect() {
@@ -153,6 +139,72 @@ int CliSession::run(const std::string& script) {
     std::fwrite(logs[0].data(), 1, logs[0].size(), out_);
     std::fflush(out_);
     return outcome.commandsFailed == 0 && !outcome.stopped ? kExitSuccess : kExitFailed;
+}
+
+int CliSession::backup(const std::string& path) {
+    const backup::BackupOutcome outcome = backup::writeBackup(*engine_, path, std::time(nullptr));
+    switch (outcome.status) {
+    case backup::BackupStatus::NoPrinter:
+        return kExitNoPrinter;
+    case backup::BackupStatus::WriteFailed:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
+        return kExitUsage;
+    case backup::BackupStatus::NothingRead:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
+        return kExitFailed;
+    case backup::BackupStatus::Saved:
+        break;
+    }
+    std::fprintf(out_, "%s", outcome.text.c_str());
+    return outcome.complete ? kExitSuccess : kExitFailed;
+}
+
+bool CliSession::confirmRestore(const std::string& plan) {
+    std::fprintf(out_, "%s\n", plan.c_str());
+    std::fflush(out_);
+    if (yes_) {
+        return true;
+    }
+    if (!interactive_) {
+        std::fputs("morvelan-cli: nada foi enviado: sem terminal para confirmar; use --yes para "
+                   "restaurar\n",
+                   err_);
+        return false;
+    }
+    std::fputs("Restaurar estas configuracoes no ECF? [s/N] ", err_);
+    std::fflush(err_);
+    const int answer = std::fgetc(in_);
+    for (int c = answer; c != EOF && c != '\n'; c = std::fgetc(in_)) {
+    }
+    if (answer == 's' || answer == 'S') {
+        return true;
+    }
+    std::fputs("morvelan-cli: nada foi enviado\n", err_);
+    return false;
+}
+
+int CliSession::restore(const std::string& path) {
+    const backup::RestoreOutcome outcome = backup::restoreFromFile(
+        *engine_, path, [this](const std::string& plan) { return confirmRestore(plan); });
+    switch (outcome.status) {
+    case backup::RestoreStatus::BadFile:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
+        return kExitUsage;
+    case backup::RestoreStatus::NoPrinter:
+        return kExitNoPrinter;
+    case backup::RestoreStatus::NotInMit:
+    case backup::RestoreStatus::ReadFailed:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
+        return kExitFailed;
+    case backup::RestoreStatus::Declined:
+        return kExitFailed;
+    case backup::RestoreStatus::NothingToChange:
+    case backup::RestoreStatus::Restored:
+    case backup::RestoreStatus::Incomplete:
+        break;
+    }
+    std::fprintf(out_, "%s", outcome.text.c_str());
+    return outcome.status == backup::RestoreStatus::Incomplete ? kExitFailed : kExitSuccess;
 }
 
 } // namespace morvelan::cli

@@ -1,8 +1,9 @@
 // One run of morvelan-cli: the engine over the printer library of the program directory, a frame
-// without windows, and the three commands. Each command returns the program's exit code and
+// without windows, and its commands. Each command returns the program's exit code and
 // writes its results to `out`.
 #pragma once
 
+#include "CliHistory.h"
 #include "CliOptions.h"
 #include "CliPrompts.h"
 #include "core/Engine.h"
@@ -15,9 +16,6 @@
 
 namespace morvelan::cli {
 
-// --home, else MORVELAN_HOME, else the directory of the running executable.
-std::string programDirectory(const Options& options);
-
 class CliSession {
 public:
     CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
@@ -26,6 +24,11 @@ public:
     int status();
     int send(const std::string& command);
     int run(const std::string& script);
+    // Every setting of the printer into a new command file at `path`.
+    int backup(const std::string& path);
+    // The command file's settings onto the printer: the plan on standard output, then a
+    // confirmation (--yes, or a question at a terminal); without either nothing is sent.
+    int restore(const std::string& path);
 
     // Raised by an interrupt: a running script stops after its current line.
     std::atomic<bool>* stopFlag() { return stop_; }
@@ -34,13 +37,19 @@ private:
     // Detects the printer; kExitSuccess when one is present.
     int detect();
     void printTexts(const ResultRecord& result);
+    // The technician's answer to the restore plan.
+    bool confirmRestore(const std::string& plan);
 
     std::FILE* out_;
     std::FILE* err_;
+    std::FILE* in_;
     bool interactive_;
+    bool yes_;
     CliPrompts prompts_;
     WindowlessFrame frame_;
     std::unique_ptr<Engine> engine_;
+    // Declared after the engine: it stops recording before the engine goes.
+    std::unique_ptr<CliHistoryRecording> history_;
     std::atomic<bool>* stop_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // morvelan-cli: the program's printer core without any window, for a technician over SSH or a
 // shell script driving a printer.
+#include "CliHistory.h"
 #include "CliOptions.h"
 #include "CliSession.h"
 
@@ -22,6 +23,8 @@ extern "C" void onInterrupt(int) {
 
 int main(int argc, char** argv) {
     using namespace morvelan::cli;
+    if (const std::vector<std::string> args(argv + 1, argv + argc); isHistoryCommand(args))
+        return runHistory(args, stdout, stderr);
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     switch (options->command) {
     case Command::Help:
         std::fputs(kUsage, stdout);
+        std::fputs(kHistoryUsage, stdout);
         return kExitSuccess;
     case Command::Version:
         std::printf("morvelan-cli %s\n", MORVELAN_VERSION);
@@ -52,6 +56,12 @@ int main(int argc, char** argv) {
         break;
     case Command::Run:
         code = session.run(options->argument);
+        break;
+    case Command::Backup:
+        code = session.backup(options->argument);
+        break;
+    case Command::Restore:
+        code = session.restore(options->argument);
         break;
     default:
         break;

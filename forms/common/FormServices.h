@@ -45,6 +45,8 @@ public:
     virtual Prompts& prompts() = 0;
     // This computer's clock; tests give a fixed one.
     virtual std::time_t currentTime() const { return std::time(nullptr); }
+    // A command file became the working one through "&Abrir" (for the recent-files list).
+    virtual void commandFileOpened(const std::string& /*path*/) {}
 };
 
 } // namespace morvelan

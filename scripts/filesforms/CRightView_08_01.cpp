@@ -46,8 +46,9 @@ void CRightView_08_01::selectFile() {
 }
 
 void CRightView_08_01::loadFile() {
-    loadCommandFile(m_path->text().toStdString(), services().engine().commandFile(),
-                    services().prompts());
+    const auto path = m_path->text().toStdString();
+    if (loadCommandFile(path, services().engine().commandFile(), services().prompts()))
+        services().commandFileOpened(path);
 }
 
 } // namespace morvelan

@@ -6,8 +6,10 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace morvelan {
 namespace {
@@ -20,12 +22,73 @@ TEST(AppStartup, DisplayIsFoundFromTheEnvironment) {
     EXPECT_TRUE(hasDisplay(nullptr, nullptr, "offscreen"));
 }
 
-TEST(AppStartup, ProgramDirectoryCanBeOverridden) {
-    EXPECT_EQ(programDirectory(nullptr, "/opt/morvelan/bin"), "/opt/morvelan/bin");
-    EXPECT_EQ(programDirectory("", "/opt/morvelan/bin"), "/opt/morvelan/bin");
-    EXPECT_EQ(programDirectory("/srv/kit", "/opt/morvelan/bin"), "/srv/kit");
-    const auto relative = programDirectory("kit/./bin", "/opt/morvelan/bin");
-    EXPECT_EQ(relative, (std::filesystem::current_path() / "kit/bin").string());
+TEST(AppStartup, ProgramFilesAreWhereTheCopyKeepsThem) {
+    const std::string prefix = "/opt/m/";
+    const std::string bin = prefix + MORVELAN_INSTALL_BIN_DIR;
+    const std::string library = prefix + MORVELAN_INSTALL_LIBRARY_DIR;
+    const std::string seed = prefix + MORVELAN_INSTALL_DATA_DIR;
+    const auto cwd = std::filesystem::current_path().string();
+    struct Case {
+        const char* name;
+        StartupPlaces places;
+        ProgramFiles expected;
+    };
+    const Case cases[] = {
+        {"home wins over an installed copy",
+         {"/srv/kit/", "/x", "/home/t", bin, false},
+         {"/srv/kit", "/srv/kit", ""}},
+        {"a relative home is made absolute",
+         {"kit/./bin", nullptr, "/home/t", "/build/bin", true},
+         {cwd + "/kit/bin", cwd + "/kit/bin", ""}},
+        {"a build tree keeps everything beside the executable",
+         {"", "/x", "/home/t", "/build/bin", true},
+         {"/build/bin", "/build/bin", ""}},
+        {"an installed copy writes to the user's data directory",
+         {nullptr, "/x/data/", "/home/t", bin, false},
+         {library, "/x/data/Morvelan", seed}},
+        {"a relative XDG_DATA_HOME is ignored",
+         {nullptr, "data", "/home/t", bin, false},
+         {library, "/home/t/.local/share/Morvelan", seed}},
+        {"without any home the executable's directory is left",
+         {nullptr, nullptr, nullptr, bin, false},
+         {library, bin, seed}},
+    };
+    for (const auto& test : cases) {
+        const auto files = locateProgramFiles(test.places);
+        EXPECT_EQ(files.libraryDirectory, test.expected.libraryDirectory) << test.name;
+        EXPECT_EQ(files.dataDirectory, test.expected.dataDirectory) << test.name;
+        EXPECT_EQ(files.seedDirectory, test.expected.seedDirectory) << test.name;
+    }
+}
+
+TEST(AppStartup, SeedingCopiesOnlyWhatTheUserLacks) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("morvelan-seed-" + std::to_string(getpid()));
+    fs::remove_all(root);
+    const auto write = [](const fs::path& path, const std::string& text) {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    };
+    write(root / "share/comandos.xml", "instalado");
+    write(root / "share/kvkhist.khf", std::string(2002, '\0'));
+    write(root / "share/help/index.html", "ajuda");
+    write(root / "user/Morvelan/comandos.xml", "do técnico");
+    const ProgramFiles files{"/lib", (root / "user/Morvelan").string(), (root / "share").string()};
+
+    ASSERT_TRUE(seedProgramFiles(files));
+    const auto read = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read(root / "user/Morvelan/comandos.xml"), "do técnico");
+    EXPECT_EQ(read(root / "user/Morvelan/kvkhist.khf"), std::string(2002, '\0'));
+    EXPECT_FALSE(fs::exists(root / "user/Morvelan/help"));
+
+    // A data directory that cannot be made is reported, not taken for seeded.
+    write(root / "file", "");
+    EXPECT_FALSE(
+        seedProgramFiles({"/lib", (root / "file/Morvelan").string(), (root / "share").string()}));
+    fs::remove_all(root);
 }
 
 TEST(AppStartup, WithoutAScreenTheProgramSaysSoAndStops) {

@@ -77,11 +77,13 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
     for (const auto* item : menus[0]->menu()->actions())
         if (!item->isSeparator())
             items << item->text();
-    EXPECT_EQ(items,
-              (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
-                           QStringLiteral("Salvar &Como..."),
-                           QStringLiteral("&Gerar Arquivo do ECF"), QStringLiteral("&Sair")}));
-    EXPECT_FALSE(frame->action(QStringLiteral("fileGenerate"))->isEnabled());
+    EXPECT_EQ(
+        items,
+        (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
+                     QStringLiteral("Salvar &Como..."), QStringLiteral("&Gerar Arquivo do ECF"),
+                     QString::fromUtf8("Restaurar configuração no ECF..."),
+                     QStringLiteral("&Histórico de intervenções..."), QStringLiteral("&Sair")}));
+    EXPECT_TRUE(frame->action(QStringLiteral("fileGenerate"))->isEnabled());
 
     const std::pair<const char*, std::pair<int, int>> picks[] = {
         {"fileOpen", {10, 1}}, {"fileNew", {10, 2}}, {"fileSaveAs", {10, 3}}};

@@ -149,5 +149,40 @@ TEST_F(CliProcess, LowPaperWithNobodyAtTheTerminalEndsTheRun) {
                          kEq + "\r\n");
 }
 
+TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
+    korva::modifyState(state(), [](korva::PrinterState& s) {
+        s.currency = "US$";
+        s.payments.push_back({3, "Vale", false});
+    });
+    const std::string file = data.file("ecf.cmd");
+    Outcome o = cli("backup '" + file + "'");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(fs::file_size(file), 10184u);
+    EXPECT_NE(o.out.find("Meios de pagamentos"), std::string::npos) << o.out;
+
+    korva::modifyState(
+        state(), [](korva::PrinterState& s) { s = korva::freshPrinter(korva::defaultModel()); });
+    // Nobody at a terminal and no --yes: the plan is shown and nothing is sent.
+    o = cli("restore '" + file + "'");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.out.find("O meio de pagamento [ 03 - Vale ( Não Vínculado ) ] SERÁ CADASTRADO"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.err.find("--yes"), std::string::npos);
+    EXPECT_EQ(korva::readState(state()).currency, "R$");
+
+    o = cli("--yes restore '" + file + "'");
+    EXPECT_EQ(o.code, 0) << o.out << o.err;
+    const korva::PrinterState restored = korva::readState(state());
+    EXPECT_EQ(restored.currency, "US$");
+    ASSERT_EQ(restored.payments.size(), 2u);
+    EXPECT_EQ(restored.payments[1].name, "Vale");
+
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "not a command file";
+    o = cli("--yes restore '" + file + "'");
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.out, "");
+}
+
 } // namespace
 } // namespace morvelan::test

@@ -1,0 +1,37 @@
+// One running program per user and data directory: a second start finds the first through a
+// local socket, asks it to come forward and ends, so two windows never share one printer and
+// one working command file.
+#pragma once
+
+#include <QLocalServer>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace morvelan {
+
+// The socket's name: the same user and data directory give the same name, anything else another.
+QString instanceName(unsigned userId, const std::string& dataDirectory);
+
+class SingleInstance {
+public:
+    explicit SingleInstance(QString name);
+
+    // True when this is the first copy, which then listens for later ones; false when another
+    // copy answered and was asked to bring its window forward.
+    bool claim();
+
+    // The window a later start brings forward.
+    void setWindow(QWidget* window) { m_window = window; }
+
+private:
+    void bringForward();
+
+    QString m_name;
+    QLocalServer m_server;
+    QPointer<QWidget> m_window;
+};
+
+} // namespace morvelan

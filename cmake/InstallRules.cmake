@@ -1,0 +1,52 @@
+# `cmake --install`: the programs, the printer library, the read-only data and what the desktop
+# needs (entry, icons, AppStream metainfo, manual pages), in the places of InstallLayout.cmake.
+# `cpack -G DEB` packages the same files.
+set(MORVELAN_DESKTOP_ID org.morvelan.Morvelan)
+set(MORVELAN_DESKTOP_SOURCE ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(MORVELAN_DESKTOP_BUILD ${PROJECT_BINARY_DIR}/desktop)
+
+foreach(program morvelan morvelan-cli korva-sim)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+if(TARGET InterfaceKorva)
+  # Private to the program, which binds it by path: no SONAME link, no ldconfig.
+  install(TARGETS InterfaceKorva LIBRARY DESTINATION ${MORVELAN_INSTALL_LIBRARY_DIR})
+endif()
+
+# Seeds of each user's data directory on first start.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/comandos.xml ${PROJECT_SOURCE_DIR}/resources/kvkhist.khf
+  DESTINATION ${MORVELAN_INSTALL_DATA_DIR})
+# The program shows the help pages from its resources; these copies are for a browser.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvelan/html)
+
+configure_file(${MORVELAN_DESKTOP_SOURCE}/morvelan.1 ${MORVELAN_DESKTOP_BUILD}/morvelan.1 @ONLY)
+configure_file(${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.metainfo.xml
+  ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml @ONLY)
+install(FILES ${MORVELAN_DESKTOP_BUILD}/morvelan.1 ${PROJECT_SOURCE_DIR}/cli/morvelan-cli.1
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(MORVELAN_GUI)
+  install(FILES ${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # Drawn by resources/desktop/draw_app_icon.py.
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${MORVELAN_DESKTOP_SOURCE}/icons/morvelan-${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+      RENAME morvelan.png)
+  endforeach()
+endif()
+
+if(BUILD_TESTING AND MORVELAN_GUI)
+  add_test(NAME desktop_files_validate
+    COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/validate-desktop-files.sh
+            ${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.desktop
+            ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml)
+  set_tests_properties(desktop_files_validate PROPERTIES SKIP_RETURN_CODE 77 LABELS packaging)
+endif()
+
+include(${PROJECT_SOURCE_DIR}/packaging/DebianPackage.cmake)
