@@ -116,7 +116,13 @@ void registerLibraryCallOperations(OperationTable& t) {
         return engine.call(&E::Config_Arredonda_Trunca_Fabricacao, textAt(a.data, 0, 2).c_str(),
                            textAt(a.data, 2, 2).c_str());
     });
-    t.add(7, 1, [](Engine&, Arg&) { return 0; });
+    // The library's status reading repeats its last exchange, so a printer switched off since
+    // then would still show as ready: the status is asked of the printer itself.
+    t.add(7, 1, [](Engine& engine, Arg&) {
+        char status[21] = {};
+        char answer[10] = {};
+        return engine.call(&E::Send_From_FileEXX, kRawStatusCommand, status, answer);
+    });
     t.add(8, 1, noArgument<&E::RelatorioFiscal_LeituraX>);
     t.add(8, 2, zReduction);
     t.add(8, 3, fiscalMemoryReading);

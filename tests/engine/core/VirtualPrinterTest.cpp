@@ -83,6 +83,17 @@ TEST_F(EngineVirtualPrinter, StatusRightAfterOpeningThePortIsAskedOfThePrinter) 
     EXPECT_EQ(text(record.fieldErrorText), "Campos sem erro.");
 }
 
+TEST_F(EngineVirtualPrinter, StatusOfAPrinterSwitchedOffSinceItsLastAnswerIsNotReady) {
+    const std::string sim = std::string(MORVELAN_LIBRARY_DIR) + "/korva-sim power ";
+    engine.runOperation(7, 1, {}, kAllPrinters);
+    ASSERT_EQ(text(frame.shownRecord.resultLine), "( 0000 ) - Resultado sem erro");
+    ASSERT_EQ(std::system((sim + "off").c_str()), 0);
+    engine.runOperation(7, 1, {}, kAllPrinters);
+    const int offCode = frame.shownRecord.resultCode;
+    ASSERT_EQ(std::system((sim + "on").c_str()), 0);
+    EXPECT_NE(offCode, 0);
+}
+
 TEST_F(EngineVirtualPrinter, ChangedSettingIsReadBackAndKeptInTheCommandFile) {
     ASSERT_TRUE(engine.ensurePrinter());
     ResultRecord status{};
