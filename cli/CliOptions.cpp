@@ -11,6 +11,8 @@ const char* const kUsage =
     "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
     "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
+    "  history [--serial NUMERO] [--since AAAA-MM-DD] [--csv]\n"
+    "                     lista o historico de intervencoes, da mais recente para a mais antiga\n"
     "\n"
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"

@@ -34,7 +34,6 @@ int main(int argc, char** argv) {
     switch (options->command) {
     case Command::Help:
         std::fputs(kUsage, stdout);
-        std::fputs(kHistoryUsage, stdout);
         return kExitSuccess;
     case Command::Version:
         std::printf("morvelan-cli %s\n", MORVELAN_VERSION);

@@ -55,6 +55,13 @@ public:
     virtual void interventionBegan(const Engine& engine, std::string_view kind) = 0;
     virtual void interventionStep(std::string_view description, bool succeeded) = 0;
     virtual void interventionEnded(std::string_view outcome) = 0;
+    // True while an intervention groups the runs; a smaller piece of work then adds its steps
+    // to it instead of cutting it short with one of its own.
+    virtual bool interventionOpen() const = 0;
+
+    // The plan lines the technician confirmed for the run of `type`.`step` about to start; they
+    // belong to that run's record and to no later one.
+    virtual void planConfirmed(int type, int step, std::string_view lines) = 0;
 };
 
 // The observer of an engine that keeps no history.
@@ -64,6 +71,8 @@ public:
     void interventionBegan(const Engine&, std::string_view) override {}
     void interventionStep(std::string_view, bool) override {}
     void interventionEnded(std::string_view) override {}
+    bool interventionOpen() const override { return false; }
+    void planConfirmed(int, int, std::string_view) override {}
 };
 
 } // namespace morvelan

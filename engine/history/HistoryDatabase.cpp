@@ -60,6 +60,8 @@ constexpr std::array<const char*, kSchemaVersion> kMigrations = {
     // 1 -> 2: a printer's history by date is what every window and export asks for.
     "CREATE INDEX operations_by_printer ON operations (printer_id, started_at);"
     "CREATE INDEX interventions_by_printer ON interventions (printer_id, started_at);",
+    // 2 -> 3: the change plan the technician confirmed before a table send.
+    "ALTER TABLE operations ADD COLUMN plan_lines TEXT NOT NULL DEFAULT '';",
 };
 
 const char* kindName(EntryKind kind) {
@@ -294,12 +296,13 @@ std::optional<std::int64_t> HistoryDatabase::recordOperation(const PrinterKey& p
         upsertPrinter(printer, entry.port, entry.endedAt);
     std::optional<std::int64_t> row;
     if (printerRow) {
-        Statement insert(db_, "INSERT INTO operations (printer_id, intervention_id, kind, op_type, "
-                              "op_step, label, port, started_at, ended_at, result_code, "
-                              "field_error, port_status, printer_status, fiscal_status, "
-                              "result_line, request_block, table_errors, command, answer, "
-                              "command_log) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
-                              "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20)");
+        Statement insert(db_,
+                         "INSERT INTO operations (printer_id, intervention_id, kind, op_type, "
+                         "op_step, label, port, started_at, ended_at, result_code, "
+                         "field_error, port_status, printer_status, fiscal_status, "
+                         "result_line, request_block, table_errors, command, answer, "
+                         "command_log, plan_lines) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+                         "?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21)");
         insert.bind(1, *printerRow)
             .bindOptional(2, entry.interventionId)
             .bind(3, kindName(entry.kind))
@@ -319,7 +322,8 @@ std::optional<std::int64_t> HistoryDatabase::recordOperation(const PrinterKey& p
             .bind(17, entry.tableErrors)
             .bind(18, entry.command)
             .bind(19, entry.answer)
-            .bind(20, entry.commandLog);
+            .bind(20, entry.commandLog)
+            .bind(21, entry.planLines);
         if (insert.step() == SQLITE_DONE)
             row = sqlite3_last_insert_rowid(db_);
     }
@@ -436,7 +440,8 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
         "SELECT o.id, o.printer_id, o.intervention_id, o.kind, o.op_type, o.op_step, o.label, "
         "o.port, o.started_at, o.ended_at, o.result_code, o.field_error, o.port_status, "
         "o.printer_status, o.fiscal_status, o.result_line, o.request_block, o.table_errors, "
-        "o.command, o.answer, o.command_log FROM operations o JOIN printers p ON p.id = "
+        "o.command, o.answer, o.command_log, o.plan_lines FROM operations o JOIN printers p ON "
+        "p.id = "
         "o.printer_id" +
         filterSql("o", "label");
     Statement query(db_, operations.c_str());
@@ -464,6 +469,7 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
         entry.command = query.text(18);
         entry.answer = query.text(19);
         entry.commandLog = query.text(20);
+        entry.planLines = query.text(21);
         result.push_back(std::move(entry));
     }
     const std::string interventions =

@@ -17,7 +17,7 @@ struct sqlite3;
 namespace morvelan::history {
 
 inline constexpr const char* kHistoryFileName = "historico.db";
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 enum class HistoryState { Writable, ReadOnly, Damaged, NewerSchema, Unavailable, Missing };
 enum class OpenMode { ReadWrite, ReadOnly };

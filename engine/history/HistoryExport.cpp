@@ -130,6 +130,8 @@ std::string detailsText(const HistoryEntry& entry) {
     text += "Estado da Comunicação:\n" + entry.portStatus + "\n\n";
     text += "Estado da Impressora:\n" + entry.printerStatus + "\n\n";
     text += "Estado Fiscal da Impressora:\n" + entry.fiscalStatus + "\n";
+    if (!entry.planLines.empty())
+        text += "\nAlterações confirmadas:\n" + entry.planLines;
     if (!entry.tableErrors.empty())
         text += "\nErros de tabela:\n" + entry.tableErrors;
     if (!entry.requestBlock.empty())

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace morvelan::history {
 namespace {
@@ -83,7 +84,13 @@ void HistoryRecorder::failed() {
     report_(database_.problem());
 }
 
+void HistoryRecorder::planConfirmed(int type, int step, std::string_view lines) {
+    plan_ = ConfirmedPlan{type, step, std::string(lines)};
+}
+
 void HistoryRecorder::runEnded(const Engine& engine, const RunReport& report) {
+    // A plan whose send never reached the printer must not end up on a later run.
+    const std::optional<ConfirmedPlan> plan = std::exchange(plan_, std::nullopt);
     if (report.result == nullptr)
         return;
     const auto slot = static_cast<std::size_t>(report.slot);
@@ -114,6 +121,9 @@ void HistoryRecorder::runEnded(const Engine& engine, const RunReport& report) {
     entry.command = std::string(report.command);
     entry.answer = std::string(report.answer);
     entry.commandLog = std::string(report.commandLog);
+    if (plan && report.kind == RunKind::Operation && plan->type == report.type &&
+        plan->step == report.step)
+        entry.planLines = plan->lines;
 
     const PrinterKey key = printerKey(engine, slot);
     if (!database_.recordOperation(key, entry)) {

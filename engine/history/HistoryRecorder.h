@@ -35,7 +35,8 @@ public:
     void interventionStep(std::string_view description, bool succeeded) override;
     void interventionEnded(std::string_view outcome) override;
 
-    bool interventionOpen() const { return intervention_.has_value(); }
+    bool interventionOpen() const override { return intervention_.has_value(); }
+    void planConfirmed(int type, int step, std::string_view lines) override;
 
 private:
     void failed();
@@ -47,6 +48,12 @@ private:
     bool reported_ = false;
     std::optional<std::int64_t> intervention_;
     bool interventionHasPrinter_ = false;
+    struct ConfirmedPlan {
+        int type = 0;
+        int step = 0;
+        std::string lines;
+    };
+    std::optional<ConfirmedPlan> plan_;
 };
 
 } // namespace morvelan::history

@@ -53,7 +53,8 @@ struct HistoryEntry {
     std::string resultLine;         // for an intervention, its outcome
     std::vector<char> requestBlock; // the request data as its command-file block keeps it
     std::string tableErrors;
-    std::string command; // raw command, or the script's path
+    std::string planLines; // the change plan confirmed before a table send
+    std::string command;   // raw command, or the script's path
     std::string answer;
     std::string commandLog;
     std::vector<InterventionStep> steps;

@@ -1,6 +1,7 @@
 #include "BackupSession.h"
 
 #include "BackupFile.h"
+#include "BackupIntervention.h"
 #include "BackupSettings.h"
 #include "commandfile/AtomicFile.h"
 #include "core/Engine.h"
@@ -41,6 +42,16 @@ std::string summary(const PrinterSettings& settings, const std::string& path,
     return text;
 }
 
+// One step per setting, read or not; the ones the printer does not have are no step at all.
+void recordReading(BackupIntervention& record, const PrinterSettings& settings) {
+    for (const int step : savedSteps(settings)) {
+        record.step(settingName(step) + ": lida", true);
+    }
+    for (const int step : settings.unread) {
+        record.step(settingName(step) + ": não foi possível ler", false);
+    }
+}
+
 } // namespace
 
 BackupOutcome writeBackup(Engine& engine, const std::string& path, std::time_t now) {
@@ -48,23 +59,33 @@ BackupOutcome writeBackup(Engine& engine, const std::string& path, std::time_t n
     if (!engine.ensurePrinter() || engine.printerPresent[0] != 1) {
         return outcome;
     }
+    BackupIntervention record(engine, kBackupIntervention);
     const PrinterSettings settings = readPrinterSettings(engine);
+    recordReading(record, settings);
     if (settings.records.empty()) {
         outcome.status = BackupStatus::NothingRead;
         outcome.text =
             "Não foi possível ler nenhuma configuração do ECF; nenhum arquivo foi criado.";
+        record.end(outcome.text, false);
         return outcome;
     }
     const std::string identification =
         backupIdentification(engine.modelName[0], settings.serialNumber, now);
-    if (!replaceFileAtomically(path, backupImage(settings, identification))) {
+    const bool written = replaceFileAtomically(path, backupImage(settings, identification));
+    record.step("Arquivo " + path + (written ? ": gravado" : ": não foi possível criar"), written);
+    if (!written) {
         outcome.status = BackupStatus::WriteFailed;
         outcome.text = "Não foi possível criar o arquivo " + path + ".";
+        record.end(outcome.text, false);
         return outcome;
     }
     outcome.status = BackupStatus::Saved;
     outcome.complete = settings.unread.empty();
     outcome.text = summary(settings, path, identification);
+    record.end((outcome.complete ? "Configuração do ECF salva em "
+                                 : "Configuração incompleta do ECF salva em ") +
+                   path,
+               outcome.complete);
     return outcome;
 }
 

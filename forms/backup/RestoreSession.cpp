@@ -4,6 +4,7 @@
 #include "BackupSession.h"
 
 #include "BackupFile.h"
+#include "BackupIntervention.h"
 #include "RestorePlan.h"
 #include "core/Cp1252.h"
 #include "core/Engine.h"
@@ -56,31 +57,48 @@ std::vector<std::string> sendChanges(Engine& engine, RestorePlan& plan) {
     return failures;
 }
 
-RestoreOutcome report(Engine& engine, const CommandFileBytes& file, const RestorePlan& plan,
-                      const std::vector<std::string>& failures) {
+// What became of one change: the line of the report, and whether it was restored and checked.
+struct ChangeOutcome {
+    std::string line;
+    bool restored = false;
+};
+
+std::vector<ChangeOutcome> checkChanges(Engine& engine, const CommandFileBytes& file,
+                                        const RestorePlan& plan,
+                                        const std::vector<std::string>& failures) {
     const PrinterSettings after = readPrinterSettings(engine);
-    std::string text = "( " + printerLabel(engine) + ")\n\n";
-    bool complete = true;
+    std::vector<ChangeOutcome> outcomes;
     for (std::size_t i = 0; i < plan.changes.size(); ++i) {
         const int step = plan.changes[i].step;
-        text += settingName(step) + ": ";
         const auto reading = after.records.find(step);
         FormRecord unused;
         const std::string still =
             reading == after.records.end()
                 ? std::string()
                 : settingDifferences(step, *settingBlock(file, step), reading->second, unused);
+        ChangeOutcome outcome{settingName(step) + ": "};
         if (!failures[i].empty()) {
-            text += "o envio falhou: " + failures[i] + "\n";
+            outcome.line += "o envio falhou: " + failures[i] + "\n";
         } else if (reading == after.records.end()) {
-            text += "enviado, mas não foi possível lê-lo de volta.\n";
+            outcome.line += "enviado, mas não foi possível lê-lo de volta.\n";
         } else if (!still.empty()) {
-            text += "enviado, mas ainda difere do arquivo:\n" + still;
+            outcome.line += "enviado, mas ainda difere do arquivo:\n" + still;
         } else {
-            text += "restaurado e conferido.\n";
-            continue;
+            outcome.line += "restaurado e conferido.\n";
+            outcome.restored = true;
         }
-        complete = false;
+        outcomes.push_back(std::move(outcome));
+    }
+    return outcomes;
+}
+
+RestoreOutcome report(Engine& engine, const RestorePlan& plan,
+                      const std::vector<ChangeOutcome>& outcomes) {
+    std::string text = "( " + printerLabel(engine) + ")\n\n";
+    bool complete = true;
+    for (const ChangeOutcome& outcome : outcomes) {
+        text += outcome.line;
+        complete = complete && outcome.restored;
     }
     return {complete ? RestoreStatus::Restored : RestoreStatus::Incomplete,
             text + "\n" + plan.notes};
@@ -115,8 +133,19 @@ RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
     if (!confirm(text)) {
         return {RestoreStatus::Declined, {}};
     }
-    const std::vector<std::string> failures = sendChanges(engine, plan);
-    return report(engine, file, plan, failures);
+    BackupIntervention record(engine, kRestoreIntervention);
+    const std::vector<ChangeOutcome> outcomes =
+        checkChanges(engine, file, plan, sendChanges(engine, plan));
+    for (const ChangeOutcome& outcome : outcomes) {
+        std::string_view line = outcome.line;
+        line.remove_suffix(line.ends_with('\n') ? 1 : 0);
+        record.step(line, outcome.restored);
+    }
+    RestoreOutcome restored = report(engine, plan, outcomes);
+    const bool complete = restored.status == RestoreStatus::Restored;
+    record.end((complete ? "Configuração restaurada de " : "Restauração incompleta de ") + path,
+               complete);
+    return restored;
 }
 
 void restoreBackup(Engine& engine) {

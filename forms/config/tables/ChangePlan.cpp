@@ -58,6 +58,7 @@ bool runChangePlan(Engine& engine, int table, std::span<char> edited, int select
         return false;
     }
     const std::size_t flag = changedOffset(table);
+    std::string confirmed;
     int presentSeen = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
@@ -78,8 +79,10 @@ bool runChangePlan(Engine& engine, int table, std::span<char> edited, int select
         } else if (engine.prompts().askYesNo(kAlertTitle, message + kConfirmText,
                                              PromptIcon::Question)) {
             edited[flag + index] = 1;
+            confirmed += lines;
         }
     }
+    engine.serviceObserver().planConfirmed(6, table, confirmed);
     return true;
 }
 

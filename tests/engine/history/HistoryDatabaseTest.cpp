@@ -79,15 +79,18 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
             database.recordOperation(kFirst, entry("2026-03-01 10:00:00", "Data e hora", 5)));
     }
     EXPECT_EQ(scalar(path, "PRAGMA journal_mode"), "wal");
-    // The file as the first version left it: no indexes, version 1.
+    // The file as the first version left it: no indexes, no plan lines, version 1.
     execute(path, "DROP INDEX operations_by_printer; DROP INDEX interventions_by_printer;"
-                  "PRAGMA user_version = 1;");
+                  "ALTER TABLE operations DROP COLUMN plan_lines; PRAGMA user_version = 1;");
 
     HistoryDatabase reopened(path);
     ASSERT_TRUE(reopened.writable()) << reopened.problem();
     EXPECT_EQ(reopened.schemaVersion(), kSchemaVersion);
     EXPECT_EQ(scalar(path, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = "
                            "'operations_by_printer'"),
+              "1");
+    EXPECT_EQ(scalar(path, "SELECT count(*) FROM pragma_table_info('operations') WHERE name = "
+                           "'plan_lines'"),
               "1");
     EXPECT_EQ(starts(reopened.entries({})),
               (std::vector<std::string>{"2026-03-01 10:00:00 Data e hora"}));

@@ -1,18 +1,20 @@
 // What real operations against the virtual printer leave in the history: a table send with a
-// failed row, a switched-off printer, a raw command, a key generation; and a program killed as
-// the outcome shows still keeps its record.
+// failed row and with its confirmed plan, a switched-off printer, a raw command, a key
+// generation; and a program killed as the outcome shows still keeps its record.
 #include "TableRecordsTestHelpers.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
 #include "core/Engine.h"
 #include "history/HistoryDatabase.h"
+#include "history/HistoryExport.h"
 #include "history/HistoryRecorder.h"
 #include "tables/TableEditor.h"
 #include "tables/TableWrites.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -79,6 +81,25 @@ TEST_F(HistoryVirtualPrinter, TableSendWithAFailedRowKeepsItsErrorsAndRequest) {
     EXPECT_EQ(printers[0].key.mfdSerial, printer().mfdSerial);
     EXPECT_EQ(printers[0].key.model, engine.modelName[0]);
     EXPECT_TRUE(problems.empty());
+}
+
+TEST_F(HistoryVirtualPrinter, ConfirmedPlanLinesBelongToTheirTableSendOnly) {
+    prompts.answers = {true};
+    tables::TableEditor(engine, tables::kNonFiscalTable, [] {
+    }).send(tables::test::formRows({"Sangria", "Fundo de Troco", "Recarga"}), kAllPrinters);
+    engine.runOperation(6, 6, {}, kAllPrinters);
+
+    const auto entries = database.entries({});
+    ASSERT_EQ(entries.size(), 2U);
+    const std::string& plan = entries[1].planLines;
+    ASSERT_NE(plan.find("Recarga"), std::string::npos);
+    // What was recorded is exactly what the technician confirmed.
+    const auto asked = std::find_if(prompts.messages.begin(), prompts.messages.end(),
+                                    [](const auto& call) { return call.kind == "yesno"; });
+    ASSERT_NE(asked, prompts.messages.end());
+    EXPECT_NE(asked->text.find(plan), std::string::npos);
+    EXPECT_NE(detailsText(entries[1]).find(plan), std::string::npos);
+    EXPECT_TRUE(entries[0].planLines.empty());
 }
 
 TEST_F(HistoryVirtualPrinter, SwitchedOffPrinterIsRecordedAsOffline) {

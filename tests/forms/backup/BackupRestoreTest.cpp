@@ -5,6 +5,8 @@
 #include "UserSettings.h"
 #include "VirtualPrinterForms.h"
 #include "core/Cp1252.h"
+#include "history/HistoryDatabase.h"
+#include "history/HistoryRecorder.h"
 #include "settings/HeaderLines.h"
 #include "tables/TableEditor.h"
 
@@ -207,6 +209,37 @@ TEST_F(BackupRestore, TheBackupOfferedBeforeRiskyWorkMayBeDeclinedOrItsFailureOv
             EXPECT_EQ(prompts.messages.back().text, backup::kBackupNotSavedText);
         }
     }
+}
+
+TEST_F(BackupRestore, ABackupAndARestoreAreEachRecordedWithTheirSteps) {
+    history::HistoryDatabase database(programDir.file(history::kHistoryFileName));
+    history::HistoryRecorder recorder(database, {});
+    engine.setServiceObserver(&recorder);
+    const std::string path = backupOfConfiguredPrinter();
+    resetPrinter();
+    const auto outcome = restore(path);
+    ASSERT_EQ(outcome.status, RestoreStatus::Restored) << outcome.text;
+
+    std::vector<history::HistoryEntry> interventions = database.entries({});
+    std::erase_if(interventions, [](const history::HistoryEntry& e) {
+        return e.kind != history::EntryKind::Intervention;
+    });
+    ASSERT_EQ(interventions.size(), 2U);
+    const history::HistoryEntry& restored = interventions[0];
+    EXPECT_EQ(restored.label, kRestoreIntervention);
+    EXPECT_EQ(restored.resultLine, "Configuração restaurada de " + path);
+    ASSERT_FALSE(restored.steps.empty());
+    // One step per line of the report the technician read.
+    for (const auto& step : restored.steps) {
+        EXPECT_TRUE(step.succeeded) << step.description;
+        EXPECT_NE(outcome.text.find(step.description + "\n"), std::string::npos)
+            << step.description;
+    }
+    const history::HistoryEntry& saved = interventions[1];
+    EXPECT_EQ(saved.label, kBackupIntervention);
+    EXPECT_TRUE(history::succeeded(saved));
+    EXPECT_FALSE(saved.steps.empty());
+    engine.setServiceObserver(nullptr);
 }
 
 } // namespace
