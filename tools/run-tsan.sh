@@ -9,7 +9,7 @@
 # shared by several builds); the tests run outside it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-tsan}
+build=$(realpath -m "${1:-$root/build-tsan}")
 
 # The whole build is instrumented, the virtual printer library included, so that no lock taken
 # in our own code goes unseen; Qt itself is not, which the suppressions below account for.
