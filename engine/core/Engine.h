@@ -81,6 +81,9 @@ public:
     bool ensurePrinter();
     // Reads and decodes the printer status of `slot` into `result`; nothing when not present.
     void decodeStatus(ResultRecord& result, int slot);
+    // The library's own status reading repeats its last exchange; this asks the printer itself,
+    // leaving the 20-character status text in `status`. Returns the library's result.
+    int askPrinterStatus(char (&status)[21]);
 
     // Runs `job` on one worker per present slot that `selection` addresses and waits for them
     // behind the progress dialog. Returns the number of workers started. The other starters

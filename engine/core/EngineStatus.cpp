@@ -23,6 +23,12 @@ template <std::size_t N> void putRecordBytes(char (&field)[N], std::string_view 
 
 } // namespace
 
+int Engine::askPrinterStatus(char (&status)[21]) {
+    std::memset(status, 0, sizeof status);
+    char answer[10] = {};
+    return call(&LibraryEntries::Send_From_FileEXX, kRawStatusCommand, status, answer);
+}
+
 void Engine::decodeStatus(ResultRecord& result, int slot) {
     if (printerPresent[static_cast<std::size_t>(slot)] != 1) {
         return;
@@ -31,9 +37,7 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
     int returned = call(&LibraryEntries::Obter_Estado_Impressora, status);
     // Right after the port was opened the library has no exchange to report on: ask the printer.
     if (returned == 1 && status[0] == '\0') {
-        std::memset(status, 0, sizeof status);
-        char answer[10] = {};
-        returned = call(&LibraryEntries::Send_From_FileEXX, kRawStatusCommand, status, answer);
+        returned = askPrinterStatus(status);
     }
     if (returned != 0) {
         const std::int32_t operationCode = returned;

@@ -23,8 +23,7 @@ int communicationCheck(Engine& engine, Arg&) {
     int result = engine.call(&E::Obter_Hora_Relogio, clock);
     if (result == 1 && clock[0] == '\0') {
         char status[21] = {};
-        char answer[10] = {};
-        result = engine.call(&E::Send_From_FileEXX, kRawStatusCommand, status, answer);
+        result = engine.askPrinterStatus(status);
     }
     return result;
 }
@@ -120,8 +119,7 @@ void registerLibraryCallOperations(OperationTable& t) {
     // then would still show as ready: the status is asked of the printer itself.
     t.add(7, 1, [](Engine& engine, Arg&) {
         char status[21] = {};
-        char answer[10] = {};
-        return engine.call(&E::Send_From_FileEXX, kRawStatusCommand, status, answer);
+        return engine.askPrinterStatus(status);
     });
     t.add(8, 1, noArgument<&E::RelatorioFiscal_LeituraX>);
     t.add(8, 2, zReduction);

@@ -21,15 +21,6 @@ void decodeInto(Engine& engine, ResultRecord& result, int slot) {
     engine.decodeStatus(result, slot);
 }
 
-// The library reports the status of its last exchange and asks the printer nothing: after the
-// technician's OK the printer itself is asked again, or the paper just loaded would never be
-// seen and the prompt would come back for ever.
-void askStatusAnew(Engine& engine) {
-    char status[21] = {};
-    char answer[10] = {};
-    engine.call(&LibraryEntries::Send_From_FileEXX, kRawStatusCommand, status, answer);
-}
-
 } // namespace
 
 ScriptWorker::ScriptWorker(Engine& engine, const CommandDictionary& dictionary,
@@ -149,7 +140,9 @@ bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result) {
         engine_.librarySemaphore.acquire();
         engine_.prompts().message(kAlertTitle, prompt, PromptIcon::Information);
         engine_.librarySemaphore.release();
-        askStatusAnew(engine_);
+        // Asked of the printer itself, or the paper just loaded would never be seen.
+        char status[21] = {};
+        engine_.askPrinterStatus(status);
         decodeInto(engine_, result, slot);
     }
     return true;
