@@ -12,7 +12,9 @@ namespace morvelan {
 // The whole content of `path`, or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path);
 
-// Replaces `path` by `bytes`. False, with `path` untouched, when any step fails.
+// Replaces `path` by `bytes`. False, with `path` untouched, when any step fails. A link is
+// followed, so the file it points to is replaced and the link stays; the file keeps its
+// permissions.
 bool replaceFileAtomically(const std::string& path, std::span<const char> bytes);
 
 // Writes all of `bytes` to the open descriptor, through short writes and interruptions. False

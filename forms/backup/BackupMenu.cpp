@@ -13,7 +13,7 @@ void connectBackupMenu(QMenu* menu, QAction* generate, FormServices& services) {
     QObject::connect(generate, &QAction::triggered, menu, [&services] {
         backup::generateBackup(services.engine(), services.currentTime());
     });
-    auto* restore = new QAction(QString::fromUtf8("Restaurar configuração no ECF..."), menu);
+    auto* restore = new QAction(QString::fromUtf8("&Restaurar configuração no ECF..."), menu);
     restore->setObjectName(QStringLiteral("fileRestore"));
     const QList<QAction*> items = menu->actions();
     const qsizetype next = items.indexOf(generate) + 1;

@@ -8,7 +8,7 @@ namespace morvelan {
 
 class FormServices;
 
-// Enables `generate` ("&Gerar Arquivo do ECF") and puts "Restaurar configuração no ECF..." right
+// Enables `generate` ("&Gerar Arquivo do ECF") and puts "&Restaurar configuração no ECF..." right
 // after it in `menu`; both work on the printer `services` reach.
 void connectBackupMenu(QMenu* menu, QAction* generate, FormServices& services);
 

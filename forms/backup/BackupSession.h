@@ -65,7 +65,7 @@ using ConfirmPlan = std::function<bool(const std::string& plan)>;
 // Restores the settings of the command file at `path` onto the detected printer.
 RestoreOutcome restoreFromFile(Engine& engine, const std::string& path, const ConfirmPlan& confirm);
 
-// "Restaurar configuração no ECF...": asks for the file, one Yes/No over the whole plan, then
+// "&Restaurar configuração no ECF...": asks for the file, one Yes/No over the whole plan, then
 // the report.
 void restoreBackup(Engine& engine);
 

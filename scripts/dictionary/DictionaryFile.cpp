@@ -1,15 +1,10 @@
 #include "dictionary/DictionaryFile.h"
 
+#include "commandfile/AtomicFile.h"
 #include "core/Prompts.h"
 
 #include <cstdio>
-#include <system_error>
 #include <utility>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define MORVELAN_HAVE_FSYNC 1
-#endif
 
 namespace morvelan::dictionary {
 
@@ -64,37 +59,8 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& contents) {
     return ok;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& requested, std::string_view contents) {
-    // Replace the file a link points to, not the link, and keep the file's permissions.
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::weakly_canonical(requested, error);
-    if (error) {
-        path = requested;
-    }
-    const std::filesystem::file_status previous = std::filesystem::status(path, error);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifdef MORVELAN_HAVE_FSYNC
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-    if (ok && std::filesystem::exists(previous)) {
-        std::filesystem::permissions(temporary, previous.permissions(), error);
-    }
-    if (ok) {
-        std::filesystem::rename(temporary, path, error);
-        ok = !error;
-    }
-    if (!ok) {
-        std::filesystem::remove(temporary, error);
-    }
-    return ok;
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+    return replaceFileAtomically(path.string(), contents);
 }
 
 void ParseShowingErrors(CXmlReader& reader, std::string text, Prompts& prompts) {

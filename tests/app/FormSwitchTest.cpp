@@ -6,10 +6,17 @@
 #include "RecordingPrompts.h"
 #include "core/FunctionNames.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QHash>
 #include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
@@ -203,6 +210,51 @@ TEST_F(AppFormSwitch, TaxpayerFormIsToldWhetherItRunsAlone) {
     press(entry(7, 3));
     EXPECT_TRUE(reading.runsAlone);
     EXPECT_EQ(reading.mode, FormMode::Read);
+}
+
+// An "&" letter must reach one control: two controls of a form with one letter, or one shared with
+// the menu, take turns at the focus instead of acting, and a label's letter needs a buddy.
+TEST_F(AppFormSwitch, EveryFormsAcceleratorsReachOneControlEach) {
+    frame->show();
+    for (const auto& group : functionGroups()) {
+        for (const auto& item : group.items) {
+            if (group.number == 9 && item.number == 1)
+                continue; // a dialog over the tree
+            press(entry(group.number, item.number));
+            QWidget* form = frame->currentForm();
+            QHash<QKeySequence, QString> taken{
+                {QKeySequence::mnemonic(QStringLiteral("A&rquivo")), QStringLiteral("A&rquivo")}};
+            const auto take = [&](const QString& text) {
+                const auto key = QKeySequence::mnemonic(text);
+                // The decimal presets keep the letters printed on them: Alt+C takes turns
+                // between "&Casas (PADRÃO)" and "Casas (POSTO DE &COMBUSTÍVEL)", Space presses.
+                if (key.isEmpty() || text == QString::fromUtf8("Casas (POSTO DE &COMBUSTÍVEL)"))
+                    return;
+                EXPECT_FALSE(taken.contains(key))
+                    << group.number << "." << item.number << ": " << text.toStdString() << " / "
+                    << taken[key].toStdString();
+                taken.insert(key, text);
+            };
+            for (auto* widget : form->findChildren<QWidget*>()) {
+                if (!widget->isVisibleTo(form))
+                    continue;
+                if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                    take(button->text());
+                } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+                    take(box->title());
+                } else if (auto* label = qobject_cast<QLabel*>(widget);
+                           label != nullptr && !Qt::mightBeRichText(label->text())) {
+                    if (!QKeySequence::mnemonic(label->text()).isEmpty()) {
+                        EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+                    }
+                    take(label->text());
+                } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+                    for (int tab = 0; tab < tabs->count(); ++tab)
+                        take(tabs->tabText(tab));
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QSet>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -81,8 +83,12 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
         items,
         (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
                      QStringLiteral("Salvar &Como..."), QStringLiteral("&Gerar Arquivo do ECF"),
-                     QString::fromUtf8("Restaurar configuração no ECF..."),
+                     QString::fromUtf8("&Restaurar configuração no ECF..."),
                      QStringLiteral("&Histórico de intervenções..."), QStringLiteral("&Sair")}));
+    QSet<QKeySequence> accelerators;
+    for (const auto& item : items)
+        accelerators.insert(QKeySequence::mnemonic(item));
+    EXPECT_EQ(accelerators.size(), items.size()); // each item its own letter
     EXPECT_TRUE(frame->action(QStringLiteral("fileGenerate"))->isEnabled());
 
     const std::pair<const char*, std::pair<int, int>> picks[] = {

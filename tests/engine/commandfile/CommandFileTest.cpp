@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace morvelan::test {
@@ -231,6 +232,24 @@ TEST_F(CommandFile, LeftoversOfAKilledProcessDoNotBlockTheWrite) {
     ASSERT_TRUE(store.writeCommandFile(6, 4, std::string("9600")));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(fileBytes(working()).substr(commandFileBlock(6, 4)->offset, 4), "9600");
+}
+
+// Power cuts must not pile temporary files up beside the working file: those of writers that are
+// gone are removed by the next write, while a living writer's are left alone.
+TEST_F(CommandFile, WriteRemovesTheLeftoversOfWritersThatAreGone) {
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const auto leftover = [&](pid_t pid) {
+        return working() + ".tmp" + std::to_string(pid) + "-0";
+    };
+    writeBytes(leftover(gone), "torn");
+    writeBytes(leftover(::getppid()), "in flight");
+    ASSERT_TRUE(store.writeCommandFile(6, 4, std::string("9600")));
+    EXPECT_FALSE(std::filesystem::exists(leftover(gone)));
+    EXPECT_TRUE(std::filesystem::exists(leftover(::getppid())));
 }
 
 } // namespace

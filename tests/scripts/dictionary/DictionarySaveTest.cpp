@@ -1,7 +1,11 @@
 #include "DictionaryFixture.h"
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+
+#include <sys/resource.h>
 
 namespace morvelan::test {
 namespace {
@@ -113,10 +117,20 @@ TEST_F(DictionarySave, ReportsFailureWhenNothingCanBeWritten) {
 
 TEST_F(DictionarySave, WriteFailureIsReportedAndTheFileKept) {
     ASSERT_TRUE(load(kFile));
-    // The temporary file cannot be created where a directory of that name stands.
-    std::filesystem::create_directory(file().string() + ".tmp");
-    EXPECT_FALSE(SaveCommandDefaults(directory, prompts, 1, 1, *table));
+    // A full disk: the new file cannot be written whole.
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SaveCommandDefaults(directory, prompts, 1, 1, *table);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(readFile(), kFile);
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        EXPECT_EQ(entry.path().filename(), file().filename()) << "left behind";
 }
 
 TEST_F(DictionarySave, ReplacesTheLinkedFileKeepingTheLinkAndPermissions) {
