@@ -42,6 +42,10 @@ std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>
             options.csv = true;
             continue;
         }
+        if (arg.starts_with("--home=") && arg.size() > 7) {
+            options.home = arg.substr(7); // as the other commands take it
+            continue;
+        }
         if (arg != "--serial" && arg != "--since" && arg != "--home") {
             error = "opção desconhecida: " + arg;
             return std::nullopt;

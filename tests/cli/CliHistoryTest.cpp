@@ -69,9 +69,11 @@ TEST_F(CliHistory, SendAndScriptRunsAreListedAndExported) {
     EXPECT_EQ(cli("history --serial NENHUM --csv").out.find("Comando avulso"), std::string::npos);
 }
 
-TEST_F(CliHistory, BadDateIsAUsageError) {
+TEST_F(CliHistory, OptionsAreTakenAsTheOtherCommandsTakeThemAndBadOnesRefused) {
+    EXPECT_EQ(cli("history --home=" + home.path()).code, 0);
     EXPECT_EQ(cli("history --since 09/12/2026").code, 2);
     EXPECT_EQ(cli("history --colour").code, 2);
+    EXPECT_EQ(cli("history --home=").code, 2);
 }
 
 } // namespace
