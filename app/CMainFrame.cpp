@@ -142,6 +142,8 @@ void CMainFrame::createPanes() {
     m_splitter->setSizes({kTreeWidth, kFormWidth});
     setCentralWidget(m_splitter);
     setRightPane(new CRightView_00_00);
+    // The technician starts by picking a function: the arrow keys move in the tree at once.
+    m_tree->setFocus();
 }
 
 QAction* CMainFrame::action(const QString& objectName) const {

@@ -169,9 +169,8 @@ TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
     frame->show();
     frame->activateWindow();
     auto* tree = frame->functionTree();
-    tree->setFocus();
     QApplication::processEvents();
-    ASSERT_TRUE(tree->hasFocus());
+    ASSERT_TRUE(tree->hasFocus()); // from the start
     tree->setCurrentItem(entry(7, 6));
     EXPECT_EQ(shown(), QStringLiteral("CRightView_02_06"));
     EXPECT_TRUE(tree->hasFocus()); // the next arrow key still moves in the tree
