@@ -136,6 +136,8 @@ void CMainFrame::createPanes() {
     m_rightPane->setObjectName(QStringLiteral("rightPane"));
     m_rightPane->setWidgetResizable(true);
     m_rightPane->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the tree straight to the form's first control; the pane still scrolls to it.
+    m_rightPane->setFocusPolicy(Qt::NoFocus);
     m_splitter->addWidget(m_tree);
     m_splitter->addWidget(m_rightPane);
     m_splitter->setStretchFactor(1, 1);

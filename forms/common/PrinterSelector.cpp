@@ -13,6 +13,7 @@ PrinterSelector::PrinterSelector(FormServices& services, PrinterLabelStyle style
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("printerTabs"));
     m_tabs->setExpanding(false);
+    updateTabFocus();
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("printerList"));
     m_list->hide();
@@ -41,12 +42,19 @@ void PrinterSelector::fillTabs() {
         m_tabs->addTab(QString::fromStdString(printer.label));
         m_tabSlots.push_back(printer.slot);
     }
+    updateTabFocus();
 }
 
 void PrinterSelector::clearTabs() {
     while (m_tabs->count() > 0)
         m_tabs->removeTab(0);
     m_tabSlots.clear();
+    updateTabFocus();
+}
+
+void PrinterSelector::updateTabFocus() {
+    // Tab should not stop on a strip with nothing to choose between.
+    m_tabs->setFocusPolicy(m_tabs->count() > 1 ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void PrinterSelector::prepareFor(FormMode mode) {

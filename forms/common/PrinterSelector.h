@@ -42,6 +42,8 @@ public:
     QComboBox* list() const { return m_list; }
 
 private:
+    void updateTabFocus();
+
     FormServices& m_services;
     PrinterLabelStyle m_style;
     std::vector<int> m_tabSlots;

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QTabBar>
@@ -176,6 +177,13 @@ TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
     EXPECT_TRUE(tree->hasFocus()); // the next arrow key still moves in the tree
     tree->setCurrentItem(entry(7, 15));
     EXPECT_EQ(shown(), QStringLiteral("CRightView_02_15"));
+
+    // One Tab reaches the form's first control, not the pane or an empty printer strip.
+    tree->setCurrentItem(entry(5, 1));
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(tree, &tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("sendButton"));
 }
 
 TEST_F(AppFormSwitch, ScriptGeneratorOpensAtEveryPickAndGivesTheSelectionToItsGroup) {
