@@ -2,6 +2,7 @@
 
 #include "Cp1252Validator.h"
 #include "SequenceAbandon.h"
+#include "TabOrder.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -22,9 +23,10 @@ CFormView::CFormView(FormContext& context, const QString& formClass, QWidget* pa
 }
 
 void CFormView::showEvent(QShowEvent* event) {
-    if (!m_textRestricted) {
+    if (!m_prepared) {
         restrictTextToCp1252(this);
-        m_textRestricted = true;
+        orderTabStopsByPosition(this);
+        m_prepared = true;
     }
     QWidget::showEvent(event);
 }

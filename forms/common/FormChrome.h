@@ -45,7 +45,8 @@ public:
     const FormRecord& record() const { return m_record; }
 
 protected:
-    // Keeps the text fields to what Windows-1252 carries, once every control exists.
+    // Once every control exists: keeps the text fields to what Windows-1252 carries, and makes
+    // Tab visit the controls in the order they are seen.
     void showEvent(QShowEvent* event) override;
     // Adds the "Abandonar Sequencia" button to `layout`, shown only while a sequence runs.
     QPushButton* addAbandonButton(QBoxLayout* layout);
@@ -55,7 +56,7 @@ private:
     FormMode m_mode;
     bool m_runsAlone;
     FormRecord m_record;
-    bool m_textRestricted = false;
+    bool m_prepared = false;
 };
 
 // Read-only information mode: every editor under `form` becomes read-only (texts) or disabled

@@ -178,12 +178,24 @@ TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
     tree->setCurrentItem(entry(7, 15));
     EXPECT_EQ(shown(), QStringLiteral("CRightView_02_15"));
 
-    // One Tab reaches the form's first control, not the pane or an empty printer strip.
-    tree->setCurrentItem(entry(5, 1));
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QApplication::sendEvent(tree, &tab);
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("sendButton"));
+    // Tab goes from the tree to the form's first control, not to the pane or an empty printer
+    // strip, and on through the form as it reads, top to bottom, whatever its building order.
+    const auto tabStops = [&](int group, int item, int count) {
+        tree->setFocus();
+        tree->setCurrentItem(entry(group, item));
+        QApplication::processEvents();
+        QStringList names;
+        for (int i = 0; i < count; ++i) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names;
+    };
+    EXPECT_EQ(tabStops(5, 1, 1), QStringList{QStringLiteral("sendButton")});
+    EXPECT_EQ(tabStops(6, 3, 3),
+              (QStringList{QStringLiteral("currencyEdit"), QStringLiteral("sendButton"),
+                           QStringLiteral("readButton")}));
 }
 
 TEST_F(AppFormSwitch, ScriptGeneratorOpensAtEveryPickAndGivesTheSelectionToItsGroup) {
