@@ -155,6 +155,10 @@ protected:
                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         const int threads = threadCount();
         body();
+        // A joined thread may stay listed for a moment while the kernel reaps it; a worker that
+        // still runs stays listed.
+        for (int wait = 0; wait < 200 && threadCount() > threads; ++wait)
+            std::this_thread::sleep_for(10ms);
         EXPECT_EQ(threadCount(), threads) << "a worker is still running";
     }
 
