@@ -240,8 +240,13 @@ void CMainFrame::showResponsePanel() {
 }
 
 void CMainFrame::showResult(int selection, int type, int step, const ResultRecord& slot0) {
-    if (m_response)
-        m_response->showResult(selection, type, step, slot0);
+    if (!m_response)
+        return;
+    m_response->showResult(selection, type, step, slot0);
+    // The form whose button was pressed is gone and the panel has nothing to fill in: the next
+    // arrow key picks the next function. A sequence keeps the tree locked and its step buttons.
+    if (m_tree->isEnabled())
+        m_tree->setFocus();
 }
 
 void CMainFrame::waitForWorker(const std::atomic<std::uint8_t>& done) {

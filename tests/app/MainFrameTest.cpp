@@ -182,7 +182,12 @@ TEST_F(AppMainFrame, AnOperationEndsInTheResponsePanel) {
     auto frame = frameWithVirtualPrinter();
     ASSERT_NE(frame->engine().libraryHandle, nullptr);
     frame->show();
+    frame->activateWindow();
+    frame->switchForm(7, 1);
+    frame->currentForm()->setFocus(); // its button was pressed
     frame->runOperation(7, 1, {}, 99);
+    // The window's focus, which it takes back when the progress dialog has gone.
+    EXPECT_EQ(frame->focusWidget(), frame->functionTree()); // the keys go on picking functions
     auto* panel = dynamic_cast<CRightView_Resp*>(frame->currentForm());
     ASSERT_NE(panel, nullptr) << (prompts.messages.empty() ? "" : prompts.messages[0].text);
     EXPECT_EQ(panel->content().title, "Leitura de informações :: Estado do ECF");
