@@ -1,13 +1,11 @@
 #include "PaperRoll.h"
 
+#include "FileReplace.h"
 #include "PrintedDocuments.h"
 
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace korva::paper {
 namespace fs = std::filesystem;
@@ -21,31 +19,6 @@ std::string readAll(const fs::path& roll) {
     return text.str();
 }
 
-void replace(const fs::path& roll, const std::string& text) {
-    const fs::path temp = roll.string() + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw std::runtime_error("cannot create " + temp.string());
-    }
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ::close(fd);
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, roll, ec);
-    }
-    if (!ok || ec) {
-        fs::remove(temp, ec);
-        throw std::runtime_error("cannot write " + roll.string());
-    }
-}
-
 } // namespace
 
 fs::path rollPath(const fs::path& statePath) {
@@ -55,7 +28,7 @@ fs::path rollPath(const fs::path& statePath) {
 }
 
 void append(const fs::path& roll, const std::string& document) {
-    replace(roll, readAll(roll) + document);
+    replaceFile(roll, readAll(roll) + document);
 }
 
 std::vector<std::string> documents(const fs::path& roll) {
@@ -76,7 +49,7 @@ std::vector<std::string> documents(const fs::path& roll) {
 }
 
 void clear(const fs::path& roll) {
-    replace(roll, "");
+    replaceFile(roll, "");
 }
 
 } // namespace korva::paper

@@ -1,5 +1,7 @@
 #include "StateFile.h"
 
+#include "FileReplace.h"
+
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -18,17 +20,6 @@ namespace korva {
 namespace fs = std::filesystem;
 
 namespace {
-
-void writeAll(int fd, const std::string& data, const fs::path& where) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            throw std::runtime_error("cannot write " + where.string());
-        }
-        done += static_cast<std::size_t>(n);
-    }
-}
 
 std::string timestampForName() {
     const std::time_t t = std::time(nullptr);
@@ -118,30 +109,8 @@ void StateFile::replaceDamaged(PrinterState& state, const char* why) {
 }
 
 void StateFile::save(const PrinterState& state) {
-    const fs::path dir = path_.parent_path().empty() ? fs::path(".") : path_.parent_path();
-    fs::create_directories(dir);
-    const fs::path temp = path_.string() + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw std::runtime_error("cannot create " + temp.string());
-    }
-    try {
-        writeAll(fd, toJson(state).dump(2) + "\n", temp);
-        if (::fsync(fd) != 0) {
-            throw std::runtime_error("cannot flush " + temp.string());
-        }
-    } catch (...) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        throw;
-    }
-    ::close(fd);
-    fs::rename(temp, path_);
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    fs::create_directories(path_.parent_path().empty() ? fs::path(".") : path_.parent_path());
+    replaceFile(path_, toJson(state).dump(2) + "\n");
     loaded_ = current();
     hasLoaded_ = true;
 }

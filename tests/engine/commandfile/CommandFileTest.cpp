@@ -1,4 +1,5 @@
 #include "commandfile/CommandFile.h"
+#include "GoneProcess.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "commandfile/CommandFileLayout.h"
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace morvelan::test {
@@ -237,11 +237,8 @@ TEST_F(CommandFile, LeftoversOfAKilledProcessDoNotBlockTheWrite) {
 // Power cuts must not pile temporary files up beside the working file: those of writers that are
 // gone are removed by the next write, while a living writer's are left alone.
 TEST_F(CommandFile, WriteRemovesTheLeftoversOfWritersThatAreGone) {
-    const pid_t gone = ::fork();
-    if (gone == 0)
-        ::_exit(0);
+    const pid_t gone = goneProcessId();
     ASSERT_GT(gone, 0);
-    ::waitpid(gone, nullptr, 0);
     const auto leftover = [&](pid_t pid) {
         return working() + ".tmp" + std::to_string(pid) + "-0";
     };

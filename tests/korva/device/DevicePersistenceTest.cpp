@@ -3,9 +3,12 @@
 #include <sstream>
 #include <thread>
 
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include "DeviceFixture.h"
+#include "GoneProcess.h"
 
 namespace korva::test {
 namespace {
@@ -116,6 +119,22 @@ TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
         EXPECT_EQ(aside, 1u) << damage;
         EXPECT_NO_THROW(fromJson(nlohmann::json::parse(readFile(path))));
     }
+}
+
+// A PC switched off while the printer's state was being written leaves a temporary file beside
+// it; the next write removes those of processes that are gone, never a living writer's.
+TEST_F(DevicePersistence, WritesClearWhatKilledWritersLeftBeside) {
+    const pid_t gone = morvelan::test::goneProcessId();
+    ASSERT_GT(gone, 0);
+    const auto leftover = [&](pid_t pid) {
+        return std::filesystem::path(path.string() + ".tmp-" + std::to_string(pid));
+    };
+    std::ofstream(leftover(gone)) << "{torn";
+    std::ofstream(leftover(::getppid())) << "{in flight";
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
+    EXPECT_FALSE(std::filesystem::exists(leftover(gone)));
+    EXPECT_TRUE(std::filesystem::exists(leftover(::getppid())));
+    EXPECT_FALSE(std::filesystem::exists(leftover(::getpid())));
 }
 
 TEST_F(DevicePersistence, UnreachableStateFileLeavesAWorkingPrinterInMemory) {
