@@ -7,6 +7,7 @@
 #include "HistoryKeeper.h"
 #include "RecentFileList.h"
 #include "SealingSequence.h"
+#include "TabOrder.h"
 #include "filesforms/CommandFileActions.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CRightView_Resp.h"
@@ -163,9 +164,10 @@ void CMainFrame::setRightPane(QWidget* form) {
         old->deleteLater();
     }
     m_rightPane->setWidget(form);
-    // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on.
+    // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on; a
+    // form brought by a sequence step or the menu is ready to be typed into.
     if (!m_tree->hasFocus())
-        form->setFocus();
+        focusFirstControl(form);
 }
 
 void CMainFrame::pickFromTree(int group, int item) {

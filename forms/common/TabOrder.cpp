@@ -63,4 +63,17 @@ void orderTabStopsByPosition(QWidget* form) {
         QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
 }
 
+void focusFirstControl(QWidget* form) {
+    // The form's stops follow it in the window's focus chain, in their tab order.
+    for (QWidget* widget = form->nextInFocusChain(); widget != form && form->isAncestorOf(widget);
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr &&
+            widget->isVisibleTo(form) && widget->isEnabled()) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    form->setFocus();
+}
+
 } // namespace morvelan

@@ -10,4 +10,8 @@ namespace morvelan {
 // control exists and the form has been laid out (the forms do it when first shown).
 void orderTabStopsByPosition(QWidget* form);
 
+// Gives the focus to the first control of `form` that Tab would reach, or to the form itself when
+// it has none.
+void focusFirstControl(QWidget* form);
+
 } // namespace morvelan

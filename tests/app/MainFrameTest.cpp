@@ -145,6 +145,7 @@ TEST_F(AppMainFrame, TreeListsTheFunctionsAndPicksTheirForms) {
 
 TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
     auto frame = frameWithoutLibrary();
+    frame->show();
     frame->setFunctionTreeEnabled(false);
     frame->advanceSealing(0);
     EXPECT_EQ(frame->currentCode(), std::pair(6, 5));
@@ -152,6 +153,8 @@ TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
     EXPECT_EQ(frame->currentCode(), std::pair(6, 13));
     EXPECT_EQ(frame->engine().sequenceStep, 1);
     EXPECT_FALSE(frame->functionTree()->isEnabled());
+    ASSERT_NE(frame->focusWidget(), nullptr); // the step's form is ready to be typed into
+    EXPECT_EQ(frame->focusWidget()->objectName(), QStringLiteral("cnpjEdit"));
 
     frame->engine().sequenceStep = 6;
     frame->advanceSealing(1);
