@@ -27,6 +27,11 @@ bool insideACompositeControl(const QWidget* widget, const QWidget* form) {
     return false;
 }
 
+// A control Tab stops at itself, rather than one that hands its focus on.
+bool takesTabFocus(const QWidget* widget) {
+    return (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr;
+}
+
 struct Stop {
     QWidget* widget;
     QRect place;
@@ -39,8 +44,7 @@ void orderTabStopsByPosition(QWidget* form) {
         layout->activate();
     std::vector<Stop> stops;
     for (auto* widget : form->findChildren<QWidget*>()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) == 0 || widget->focusProxy() != nullptr ||
-            insideACompositeControl(widget, form))
+        if (!takesTabFocus(widget) || insideACompositeControl(widget, form))
             continue;
         stops.push_back({widget, QRect(widget->mapTo(form, QPoint(0, 0)), widget->size())});
     }
@@ -67,8 +71,7 @@ void focusFirstControl(QWidget* form) {
     // The form's stops follow it in the window's focus chain, in their tab order.
     for (QWidget* widget = form->nextInFocusChain(); widget != form && form->isAncestorOf(widget);
          widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr &&
-            widget->isVisibleTo(form) && widget->isEnabled()) {
+        if (takesTabFocus(widget) && widget->isVisibleTo(form) && widget->isEnabled()) {
             widget->setFocus(Qt::TabFocusReason);
             return;
         }
