@@ -1,9 +1,9 @@
 #include "CliHistory.h"
 
 #include "CliOptions.h"
-#include "StartupEnvironment.h"
-#include "core/Engine.h"
-#include "history/HistoryExport.h"
+#include "core/base/StartupEnvironment.h"
+#include "core/engine/Engine.h"
+#include "core/engine/history/HistoryExport.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,8 +3,8 @@
 // commands is recorded in the same file the window program keeps.
 #pragma once
 
-#include "history/HistoryDatabase.h"
-#include "history/HistoryRecorder.h"
+#include "core/engine/history/HistoryDatabase.h"
+#include "core/engine/history/HistoryRecorder.h"
 
 #include <cstdio>
 #include <optional>

@@ -4,7 +4,7 @@
 // otherwise it is only shown.
 #pragma once
 
-#include "core/Prompts.h"
+#include "core/base/Prompts.h"
 
 #include <cstdio>
 #include <thread>

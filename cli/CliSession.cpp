@@ -1,11 +1,11 @@
 #include "CliSession.h"
 
-#include "BackupSession.h"
-#include "StartupEnvironment.h"
-#include "core/Cp1252.h"
-#include "core/RequestBytes.h"
-#include "dictionary/CommandDictionary.h"
-#include "executor/ScriptRunner.h"
+#include "core/base/Cp1252.h"
+#include "core/base/RequestBytes.h"
+#include "core/base/StartupEnvironment.h"
+#include "core/features/backup/BackupSession.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
+#include "core/scripts/executor/ScriptRunner.h"
 
 #include <cstdlib>
 #include <cstring>

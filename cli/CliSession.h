@@ -6,8 +6,8 @@
 #include "CliHistory.h"
 #include "CliOptions.h"
 #include "CliPrompts.h"
-#include "core/Engine.h"
-#include "core/WindowlessFrame.h"
+#include "core/base/WindowlessFrame.h"
+#include "core/engine/Engine.h"
 
 #include <atomic>
 #include <cstdio>

@@ -21,6 +21,9 @@ endif()
 
 add_library(morvelan_settings INTERFACE)
 target_compile_features(morvelan_settings INTERFACE cxx_std_20)
+# Every header of the core and the windows is included by its path from the top of the checkout
+# ("core/engine/Engine.h"), so an include names the folder its file lives in.
+target_include_directories(morvelan_settings INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(morvelan_settings INTERFACE -Wall -Wextra -Wpedantic)
 # QT_NO_KEYWORDS: the program connects by member pointers and never needs Qt's keyword macros,
 # which would otherwise clash with ordinary names such as `slots` in the core's records.

@@ -2,11 +2,11 @@
 // decides, and a file it takes becomes the working file and must then be read back block by
 // block. As a working file found damaged at start-up, unchecked: every form's block must still
 // be read from inside the file's image and the title must stay one the window can show.
-#include "commandfile/AtomicFile.h"
-#include "commandfile/CommandFile.h"
-#include "commandfile/CommandFileLayout.h"
-#include "filesforms/CommandFileActions.h"
-#include "filesforms/CommandFileCheck.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/CommandFile.h"
+#include "core/base/CommandFileActions.h"
+#include "core/base/CommandFileCheck.h"
+#include "core/base/CommandFileLayout.h"
 
 #include <algorithm>
 #include <cstddef>

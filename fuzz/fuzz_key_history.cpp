@@ -1,6 +1,6 @@
 // Reads any bytes as the key history file: what the reader keeps must be a sound ring, written
 // back it must read the same, and a pair recorded in it must then be known.
-#include "KeyHistory.h"
+#include "core/features/keys/KeyHistory.h"
 
 #include <cstddef>
 #include <cstdint>

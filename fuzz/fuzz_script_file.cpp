@@ -1,6 +1,6 @@
 // Reads any bytes as a script file, as the script runner and the generator do.
-#include "scriptfile/ScriptFile.h"
-#include "scriptfile/ScriptLoop.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
+#include "core/scripts/scriptfile/ScriptLoop.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // Runs any bytes as a script through the script worker, against the virtual printer in this
 // process, with every message answered at once: whatever a script holds, the worker must end,
 // stay inside its buffers and leave a log it can stand behind.
-#include "core/Engine.h"
-#include "core/WindowlessFrame.h"
-#include "dictionary/CommandDictionary.h"
-#include "executor/ScriptWorker.h"
-#include "scriptfile/ScriptFile.h"
+#include "core/base/WindowlessFrame.h"
+#include "core/engine/Engine.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
+#include "core/scripts/executor/ScriptWorker.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 // Offers any bytes as an update file, for every section of both procedures: the checks either
 // refuse the file with a message, or give a plan the transfer can send as it is, line by line,
 // that ends exactly where the section's table says.
-#include "UpdatePlan.h"
+#include "core/features/update/UpdatePlan.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // Parses any bytes as a document, walks every element with the cursor, changes every text and
 // checks that the changed document agrees with a fresh parse of its own text.
-#include "xml/XmlReader.h"
+#include "core/scripts/xml/XmlReader.h"
 
 #include <cstddef>
 #include <cstdint>

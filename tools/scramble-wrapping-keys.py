@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Writes forms/fiscal/keys/WrappingKeyTable.cpp: the private halves of the two signature key
-wrapping sets in the scrambled form that forms/fiscal/keys/WrappingKeySets.cpp undoes at run time.
+"""Writes core/features/keys/WrappingKeyTable.cpp: the private halves of the two signature key
+wrapping sets in the scrambled form that core/features/keys/WrappingKeySets.cpp undoes at run time.
 
 Input: the text dumps of the two key sets, as `openssl pkey -in set.pem -text -noout` prints
 them (the third-generation set first):
 
-    tools/scramble-wrapping-keys.py mkiii.txt other.txt > forms/fiscal/keys/WrappingKeyTable.cpp
-    clang-format -i forms/fiscal/keys/WrappingKeyTable.cpp
+    tools/scramble-wrapping-keys.py mkiii.txt other.txt > core/features/keys/WrappingKeyTable.cpp
+    clang-format -i core/features/keys/WrappingKeyTable.cpp
 
 Each 64-byte component (p, q, dP, dQ, qInv) is first mixed (byte i becomes
 plain[i] ^ rotl3(plain[i-1] + i), so that no run of the plain bytes survives), then cut into four

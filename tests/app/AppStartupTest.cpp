@@ -1,5 +1,5 @@
-#include "SealingSequence.h"
-#include "StartupEnvironment.h"
+#include "core/base/StartupEnvironment.h"
+#include "core/present/SealingSequence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "CMorvelanApp.h"
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
-#include "SingleInstance.h"
-#include "core/Cp1252.h"
+#include "core/base/Cp1252.h"
+#include "gui/app/CMorvelanApp.h"
+#include "gui/app/SingleInstance.h"
 
 #include <QAction>
 #include <QApplication>

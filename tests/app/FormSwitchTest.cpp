@@ -1,10 +1,10 @@
 // The function tree and form switching: labels, icons, what each pick shows, the 6.13 flag, the
 // script generator's item, and forms pre-filled with the values a send stored.
-#include "CLeftView.h"
-#include "CMainFrame.h"
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
-#include "core/FunctionNames.h"
+#include "core/engine/FunctionNames.h"
+#include "gui/app/CLeftView.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The service history in the program: a sealing sequence run through the frame becomes one
 // intervention with its steps, and the window shows, filters and exports it.
-#include "HistoryWindow.h"
-#include "CMainFrame.h"
-#include "HistoryKeeper.h"
+#include "gui/app/HistoryWindow.h"
 #include "Models.h"
 #include "RecordingPrompts.h"
 #include "StateFile.h"
-#include "history/HistoryExport.h"
+#include "core/engine/history/HistoryExport.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/HistoryKeeper.h"
 
 #include <QAction>
 #include <QComboBox>

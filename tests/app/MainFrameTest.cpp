@@ -1,9 +1,9 @@
-#include "CLeftView.h"
-#include "CMainFrame.h"
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
-#include "core/Cp1252.h"
-#include "ui/CRightView_Resp.h"
+#include "core/base/Cp1252.h"
+#include "gui/app/CLeftView.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/dialogs/CRightView_Resp.h"
 
 #include <QAction>
 #include <QApplication>

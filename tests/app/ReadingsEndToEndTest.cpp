@@ -1,10 +1,10 @@
 // The communication check and the information readings as the technician uses them: picked in
 // the tree, pressed, and answered by the virtual printer (or by none).
-#include "CLeftView.h"
-#include "CMainFrame.h"
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
-#include "ui/CRightView_Resp.h"
+#include "gui/app/CLeftView.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/dialogs/CRightView_Resp.h"
 
 #include <QLineEdit>
 #include <QPushButton>

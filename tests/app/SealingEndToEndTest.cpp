@@ -1,11 +1,11 @@
 // The sealing sequence as a technician runs it on a printer fresh from the factory: started from
 // the tree, each step filled and sent through its own form, moved on from the response panel,
 // and the printer read back at the end.
-#include "CLeftView.h"
-#include "CMainFrame.h"
 #include "Models.h"
 #include "RecordingPrompts.h"
 #include "StateFile.h"
+#include "gui/app/CLeftView.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QComboBox>
 #include <QEventLoop>

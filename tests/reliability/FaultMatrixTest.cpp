@@ -7,12 +7,12 @@
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "UpdateFiles.h"
-#include "UpdateSession.h"
 #include "VirtualPrinterState.h"
-#include "core/Engine.h"
-#include "executor/ScriptRunner.h"
-#include "tables/TableEditor.h"
-#include "tables/TableWrites.h"
+#include "core/engine/Engine.h"
+#include "core/features/tables/TableEditor.h"
+#include "core/features/tables/TableWrites.h"
+#include "core/features/update/UpdateSession.h"
+#include "core/scripts/executor/ScriptRunner.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,18 +1,18 @@
 #include "crash_files.h"
 
-#include "KeyHistory.h"
-#include "KeyRecordFile.h"
 #include "PaperRoll.h"
 #include "PrintedDocuments.h"
 #include "RecordingPrompts.h"
 #include "StateFile.h"
-#include "commandfile/AtomicFile.h"
-#include "commandfile/CommandFile.h"
-#include "commandfile/CommandFileLayout.h"
-#include "core/WindowlessFrame.h"
-#include "dictionary/CommandDictionary.h"
-#include "filesforms/CommandFileCheck.h"
-#include "history/HistoryDatabase.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/CommandFile.h"
+#include "core/base/CommandFileCheck.h"
+#include "core/base/CommandFileLayout.h"
+#include "core/base/WindowlessFrame.h"
+#include "core/engine/history/HistoryDatabase.h"
+#include "core/features/keys/KeyHistory.h"
+#include "core/features/keys/KeyRecordFile.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // titles, icons and kinds of what the technician would have been asked.
 #pragma once
 
-#include "core/Prompts.h"
+#include "core/base/Prompts.h"
 
 #include <deque>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "commandfile/CommandFile.h"
+#include "core/base/CommandFile.h"
 #include "GoneProcess.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "commandfile/CommandFileLayout.h"
-#include "core/Cp1252.h"
+#include "core/base/CommandFileLayout.h"
+#include "core/base/Cp1252.h"
 
 #include <gtest/gtest.h>
 

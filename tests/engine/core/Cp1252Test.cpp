@@ -1,4 +1,4 @@
-#include "core/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "FakeLibrary.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "core/Cp1252.h"
-#include "core/Engine.h"
+#include "core/base/Cp1252.h"
+#include "core/engine/Engine.h"
 
 #include <gtest/gtest.h>
 

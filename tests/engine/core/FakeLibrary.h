@@ -2,7 +2,7 @@
 // table, each recording its call and answering what the test scripted.
 #pragma once
 
-#include "core/KorvaLibrary.h"
+#include "core/engine/KorvaLibrary.h"
 
 #include <deque>
 #include <map>

@@ -1,4 +1,4 @@
-#include "core/FunctionNames.h"
+#include "core/engine/FunctionNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "FakeLibrary.h"
 #include "TempDir.h"
-#include "core/KorvaLibrary.h"
+#include "core/engine/KorvaLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "EngineFixture.h"
 
-#include "core/RequestBytes.h"
+#include "core/base/RequestBytes.h"
 
 namespace morvelan::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/StatusText.h"
+#include "core/engine/StatusText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "RecordingPrompts.h"
-#include "core/FrameServices.h"
+#include "core/base/FrameServices.h"
 
 #include <atomic>
 #include <chrono>

@@ -2,9 +2,9 @@
 // loads it: by absolute path from the program directory.
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "core/Cp1252.h"
-#include "core/Engine.h"
-#include "core/RequestBytes.h"
+#include "core/base/Cp1252.h"
+#include "core/base/RequestBytes.h"
+#include "core/engine/Engine.h"
 
 #include <gtest/gtest.h>
 

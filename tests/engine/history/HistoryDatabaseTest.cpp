@@ -1,11 +1,11 @@
 // The history file on its own: schema and migration, filters, the CSV export, and the files it
 // must refuse to write.
-#include "history/HistoryDatabase.h"
+#include "core/engine/history/HistoryDatabase.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "core/Engine.h"
-#include "history/HistoryExport.h"
-#include "history/HistoryRecorder.h"
+#include "core/engine/Engine.h"
+#include "core/engine/history/HistoryExport.h"
+#include "core/engine/history/HistoryRecorder.h"
 
 #include <sqlite3.h>
 

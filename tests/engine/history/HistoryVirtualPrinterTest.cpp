@@ -5,12 +5,12 @@
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
-#include "core/Engine.h"
-#include "history/HistoryDatabase.h"
-#include "history/HistoryExport.h"
-#include "history/HistoryRecorder.h"
-#include "tables/TableEditor.h"
-#include "tables/TableWrites.h"
+#include "core/engine/Engine.h"
+#include "core/engine/history/HistoryDatabase.h"
+#include "core/engine/history/HistoryExport.h"
+#include "core/engine/history/HistoryRecorder.h"
+#include "core/features/tables/TableEditor.h"
+#include "core/features/tables/TableWrites.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/HelpIndex.h"
+#include "core/present/HelpIndex.h"
 
 #include <gtest/gtest.h>
 

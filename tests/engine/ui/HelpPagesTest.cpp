@@ -1,7 +1,7 @@
 #include "QStringPrinting.h"
-#include "core/FunctionNames.h"
-#include "ui/HelpIndex.h"
-#include "ui/HelpWindow.h"
+#include "core/engine/FunctionNames.h"
+#include "core/present/HelpIndex.h"
+#include "gui/dialogs/HelpWindow.h"
 
 #include <QDir>
 #include <QFile>

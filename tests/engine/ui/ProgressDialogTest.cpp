@@ -1,7 +1,7 @@
 #include "QStringPrinting.h"
-#include "ui/CProgressDlg.h"
-#include "ui/CProgressUpdateDlg.h"
-#include "ui/ProgressCronoDlg.h"
+#include "gui/dialogs/CProgressDlg.h"
+#include "gui/dialogs/CProgressUpdateDlg.h"
+#include "gui/dialogs/ProgressCronoDlg.h"
 
 #include <QElapsedTimer>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "ui/ProgressLogic.h"
+#include "core/present/ProgressLogic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ui/QtPrompts.h"
+#include "gui/dialogs/QtPrompts.h"
 #include "QStringPrinting.h"
-#include "ui/ProgressCronoDlg.h"
+#include "gui/dialogs/ProgressCronoDlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
-#include "core/Cp1252.h"
-#include "ui/CRightView_Resp.h"
-#include "ui/ResponseHost.h"
+#include "core/base/Cp1252.h"
+#include "gui/dialogs/CRightView_Resp.h"
+#include "gui/dialogs/ResponseHost.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

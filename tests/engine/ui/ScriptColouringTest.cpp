@@ -1,6 +1,6 @@
-#include "ui/ScriptColouring.h"
+#include "core/present/ScriptColouring.h"
 #include "QStringPrinting.h"
-#include "ui/CScriptOutputDlg.h"
+#include "gui/dialogs/CScriptOutputDlg.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,14 +1,14 @@
 // Backup and restore of a printer's settings against the virtual printer: what the file holds,
 // what a restore leaves on the printer, and the cases in which it must send nothing.
-#include "BackupFile.h"
-#include "BackupSession.h"
-#include "UserSettings.h"
 #include "VirtualPrinterForms.h"
-#include "core/Cp1252.h"
-#include "history/HistoryDatabase.h"
-#include "history/HistoryRecorder.h"
-#include "settings/HeaderLines.h"
-#include "tables/TableEditor.h"
+#include "core/base/Cp1252.h"
+#include "core/engine/history/HistoryDatabase.h"
+#include "core/engine/history/HistoryRecorder.h"
+#include "core/features/backup/BackupFile.h"
+#include "core/features/backup/BackupSession.h"
+#include "core/features/settings/HeaderLines.h"
+#include "core/features/tables/TableEditor.h"
+#include "core/features/usersettings/UserSettings.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,8 +2,8 @@
 // sequence commands a form gives; for form tests against the virtual printer.
 #pragma once
 
-#include "FormServices.h"
-#include "core/Engine.h"
+#include "core/engine/Engine.h"
+#include "core/features/common/FormServices.h"
 
 #include <ctime>
 #include <vector>

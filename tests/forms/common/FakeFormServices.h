@@ -2,8 +2,8 @@
 // form tests run without a main window or a printer.
 #pragma once
 
-#include "FormServices.h"
 #include "TestDoubles.h"
+#include "core/features/common/FormServices.h"
 
 #include <functional>
 #include <stdexcept>

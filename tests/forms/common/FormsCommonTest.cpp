@@ -1,12 +1,12 @@
 // The shared form pieces without widgets: printer naming and selection, record texts, the
 // registry's starting records from the working command file, and leaving a sequence.
 #include "FakeFormServices.h"
-#include "FormRecord.h"
-#include "FormRegistry.h"
-#include "PrinterChoice.h"
-#include "SequenceAbandon.h"
 #include "TempDir.h"
-#include "commandfile/CommandFile.h"
+#include "core/base/CommandFile.h"
+#include "core/features/common/FormRecord.h"
+#include "core/features/common/FormRegistry.h"
+#include "core/features/common/PrinterChoice.h"
+#include "core/features/common/SequenceAbandon.h"
 
 #include <gtest/gtest.h>
 

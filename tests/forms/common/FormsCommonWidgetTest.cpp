@@ -1,8 +1,8 @@
 // The shared form widgets: the printer tabs and hidden list, the abandon button, read-only mode.
 #include "FakeFormServices.h"
-#include "FormChrome.h"
-#include "PrinterSelector.h"
 #include "QStringPrinting.h"
+#include "gui/forms/common/FormChrome.h"
+#include "gui/forms/common/PrinterSelector.h"
 
 #include <QCheckBox>
 #include <QComboBox>

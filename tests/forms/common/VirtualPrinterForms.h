@@ -4,10 +4,10 @@
 #pragma once
 
 #include "EngineFormServices.h"
-#include "FormRegistry.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
-#include "core/Engine.h"
+#include "core/engine/Engine.h"
+#include "core/features/common/FormRegistry.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,9 +1,9 @@
 // The setting forms' logic: header-line attributes both ways, the records the forms send, the
 // speed and ISSQN choices, and the clock texts.
-#include "settings/ClockSetting.h"
-#include "settings/HeaderLines.h"
-#include "settings/SettingRecords.h"
-#include "settings/SettingTexts.h"
+#include "core/features/settings/ClockSetting.h"
+#include "core/features/settings/HeaderLines.h"
+#include "core/features/settings/SettingRecords.h"
+#include "core/features/settings/SettingTexts.h"
 
 #include <gtest/gtest.h>
 

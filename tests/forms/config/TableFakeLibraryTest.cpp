@@ -2,10 +2,10 @@
 // messages, and the readings of odd replies.
 #include "EngineFixture.h"
 #include "TableRecordsTestHelpers.h"
-#include "tables/ChangePlan.h"
-#include "tables/TableClear.h"
-#include "tables/TableEditor.h"
-#include "tables/TableWrites.h"
+#include "core/features/tables/ChangePlan.h"
+#include "core/features/tables/TableClear.h"
+#include "core/features/tables/TableEditor.h"
+#include "core/features/tables/TableWrites.h"
 
 #include <gtest/gtest.h>
 

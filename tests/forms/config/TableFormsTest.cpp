@@ -1,14 +1,14 @@
 // The four table forms as a technician uses them: typing into the rows and pressing the buttons,
 // with the engine driving the virtual printer and the questions answered in turn.
-#include "CRightView_01_07.h"
-#include "CRightView_01_08.h"
-#include "CRightView_01_09.h"
-#include "CRightView_01_10.h"
 #include "EngineFormServices.h"
-#include "FormRegistry.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
-#include "core/Engine.h"
+#include "core/engine/Engine.h"
+#include "core/features/common/FormRegistry.h"
+#include "gui/forms/config/CRightView_01_07.h"
+#include "gui/forms/config/CRightView_01_08.h"
+#include "gui/forms/config/CRightView_01_09.h"
+#include "gui/forms/config/CRightView_01_10.h"
 
 #include <QCheckBox>
 #include <QComboBox>

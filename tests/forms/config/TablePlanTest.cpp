@@ -1,5 +1,5 @@
 // The plan lines of the four tables and the collection that precedes them, word for word.
-#include "tables/TablePlan.h"
+#include "core/features/tables/TablePlan.h"
 #include "TableRecordsTestHelpers.h"
 #include "TestDoubles.h"
 

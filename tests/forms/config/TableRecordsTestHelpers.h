@@ -1,10 +1,10 @@
 // Building table records and rows the way the printer and the forms fill them.
 #pragma once
 
-#include "core/Cp1252.h"
-#include "tables/TableCollect.h"
-#include "tables/TableRecords.h"
-#include "tables/TableText.h"
+#include "core/base/Cp1252.h"
+#include "core/features/tables/TableCollect.h"
+#include "core/features/tables/TableRecords.h"
+#include "core/features/tables/TableText.h"
 
 #include <string>
 #include <vector>

@@ -3,9 +3,9 @@
 #include "TableRecordsTestHelpers.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "core/Engine.h"
-#include "tables/TableEditor.h"
-#include "tables/TableWrites.h"
+#include "core/engine/Engine.h"
+#include "core/features/tables/TableEditor.h"
+#include "core/features/tables/TableWrites.h"
 
 #include "VirtualPrinterState.h"
 

@@ -1,5 +1,5 @@
 // The event log grid and its text file.
-#include "EventLog.h"
+#include "core/features/readings/EventLog.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
 

@@ -1,12 +1,12 @@
 // The printed readings' blocks, then their forms over the engine and the virtual printer, read
 // back from the printer's paper roll.
-#include "PrintedReadings.h"
+#include "core/features/readings/PrintedReadings.h"
 #include "EngineFormServices.h"
 #include "PaperRoll.h"
-#include "PrintedReadingForms.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
-#include "core/RequestBytes.h"
+#include "core/base/RequestBytes.h"
+#include "gui/forms/readings/PrintedReadingForms.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,15 +1,15 @@
 // The reading forms and the communication check, against scripted form services.
-#include "CRightView_02_01.h"
-#include "CRightView_02_02.h"
-#include "CRightView_02_06.h"
-#include "CRightView_02_15.h"
-#include "CRightView_02_16.h"
-#include "CRightView_05_01.h"
 #include "FakeFormServices.h"
 #include "QStringPrinting.h"
-#include "ReadingForms.h"
 #include "TempDir.h"
-#include "core/OperationTable.h"
+#include "core/engine/OperationTable.h"
+#include "gui/forms/readings/CRightView_02_01.h"
+#include "gui/forms/readings/CRightView_02_02.h"
+#include "gui/forms/readings/CRightView_02_06.h"
+#include "gui/forms/readings/CRightView_02_15.h"
+#include "gui/forms/readings/CRightView_02_16.h"
+#include "gui/forms/readings/CRightView_05_01.h"
+#include "gui/forms/readings/ReadingForms.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // What the information readings show, from texts laid out as the printer answers them.
-#include "ReadingTexts.h"
+#include "core/features/readings/ReadingTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "BigNum.h"
-#include "WrappingKeySets.h"
+#include "core/features/keys/WrappingKeySets.h"
 
 #include <array>
 #include <cstdint>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "RecordingPrompts.h"
-#include "dictionary/CommandDictionary.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dictionary/CommandDictionary.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The executor form driven through its buttons, over the real engine and the scripted library.
 #include "EngineFixture.h"
 #include "EngineFormServices.h"
-#include "executor/CRightView_06_02.h"
-#include "executor/ExecutorForms.h"
+#include "gui/forms/executor/CRightView_06_02.h"
+#include "gui/forms/executor/ExecutorForms.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "executor/NextDay.h"
+#include "core/scripts/executor/NextDay.h"
 
 #include <gtest/gtest.h>
 

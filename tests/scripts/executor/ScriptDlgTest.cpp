@@ -1,7 +1,7 @@
 // CScriptDlg as a technician uses it: the tree, the fields, the list buttons and the files.
 #include "EngineFixture.h"
 #include "EngineFormServices.h"
-#include "generator/CScriptDlg.h"
+#include "gui/forms/generator/CScriptDlg.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The script worker's command log, byte for byte, against the scripted fake library.
-#include "executor/ScriptWorker.h"
+#include "core/scripts/executor/ScriptWorker.h"
 #include "EngineFixture.h"
-#include "executor/ScriptRunner.h"
+#include "core/scripts/executor/ScriptRunner.h"
 
 #include <gtest/gtest.h>
 

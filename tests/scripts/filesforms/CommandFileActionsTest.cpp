@@ -1,11 +1,11 @@
 // The type-10 work of the command file forms over real files: byte for byte what each action
 // writes, and that every refusal or failure is told and leaves the working file as it was.
-#include "filesforms/CommandFileActions.h"
+#include "core/base/CommandFileActions.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "commandfile/CommandFile.h"
-#include "commandfile/CommandFileLayout.h"
-#include "filesforms/CommandFileCheck.h"
+#include "core/base/CommandFile.h"
+#include "core/base/CommandFileCheck.h"
+#include "core/base/CommandFileLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The command file forms driven through their buttons, over the real engine and its working file.
-#include "filesforms/FileForms.h"
+#include "gui/forms/files/FileForms.h"
 #include "EngineFixture.h"
 #include "EngineFormServices.h"
-#include "commandfile/CommandFileLayout.h"
+#include "core/base/CommandFileLayout.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The command file forms reached from the program's own "A&rquivo" menu, with the main window
 // and its working file: the registration is what the technician gets.
-#include "CMainFrame.h"
 #include "RecordingPrompts.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "scriptfile/ScriptFile.h"
-#include "scriptfile/ScriptLoop.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
+#include "core/scripts/scriptfile/ScriptLoop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "xml/XmlReader.h"
+#include "core/scripts/xml/XmlReader.h"
 
 #include <gtest/gtest.h>
 

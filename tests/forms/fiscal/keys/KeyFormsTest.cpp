@@ -1,17 +1,17 @@
 // The three key forms offscreen, over the engine and the virtual printer, and the start of a
 // key generation after a change of user.
-#include "KeyForms.h"
-#include "CRightView_03_01.h"
-#include "CRightView_03_02.h"
-#include "CRightView_03_03.h"
+#include "gui/forms/keys/KeyForms.h"
 #include "EngineFormServices.h"
-#include "KeyHistory.h"
-#include "KeyOperations.h"
-#include "KeyRecordFile.h"
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
-#include "commandfile/AtomicFile.h"
-#include "core/Engine.h"
+#include "core/base/AtomicFile.h"
+#include "core/engine/Engine.h"
+#include "core/features/keys/KeyHistory.h"
+#include "core/features/keys/KeyOperations.h"
+#include "core/features/keys/KeyRecordFile.h"
+#include "gui/forms/keys/CRightView_03_01.h"
+#include "gui/forms/keys/CRightView_03_02.h"
+#include "gui/forms/keys/CRightView_03_03.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The history file read byte by byte after each record, well-formed and damaged.
-#include "KeyHistory.h"
+#include "core/features/keys/KeyHistory.h"
 #include "TempDir.h"
-#include "commandfile/AtomicFile.h"
+#include "core/base/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

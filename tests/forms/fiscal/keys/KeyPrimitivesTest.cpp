@@ -1,12 +1,12 @@
 // The building blocks against published values and numbers computed outside this program.
-#include "Digests.h"
 #include "KeyTestSupport.h"
-#include "KeyText.h"
-#include "PrimeSearch.h"
-#include "PrimeWrapping.h"
-#include "WrappingKeySets.h"
-#include "WrappingKeyTable.h"
 #include "WrappingPublicKeys.h"
+#include "core/features/keys/Digests.h"
+#include "core/features/keys/KeyText.h"
+#include "core/features/keys/PrimeSearch.h"
+#include "core/features/keys/PrimeWrapping.h"
+#include "core/features/keys/WrappingKeySets.h"
+#include "core/features/keys/WrappingKeyTable.h"
 
 #include <gtest/gtest.h>
 

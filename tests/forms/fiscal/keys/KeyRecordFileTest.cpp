@@ -1,7 +1,7 @@
 // The key file: the record's layout and whole-record appends.
-#include "KeyRecordFile.h"
+#include "core/features/keys/KeyRecordFile.h"
 #include "TempDir.h"
-#include "commandfile/AtomicFile.h"
+#include "core/base/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

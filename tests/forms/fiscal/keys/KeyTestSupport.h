@@ -1,7 +1,7 @@
 // Shared pieces of the key tests: a reproducible random source and byte helpers.
 #pragma once
 
-#include "RandomBytes.h"
+#include "core/features/keys/RandomBytes.h"
 
 #include <cstdint>
 #include <memory>

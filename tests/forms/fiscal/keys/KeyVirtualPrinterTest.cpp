@@ -1,13 +1,13 @@
 // Operations 3.1 to 3.3 end to end: the engine, libInterfaceKorva.so and the virtual printer,
 // which unwraps and checks every key it is given; the history and the key file are then read
 // byte by byte.
-#include "KeyHistory.h"
-#include "KeyOperations.h"
-#include "KeyRecordFile.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
-#include "commandfile/AtomicFile.h"
-#include "core/Engine.h"
+#include "core/base/AtomicFile.h"
+#include "core/engine/Engine.h"
+#include "core/features/keys/KeyHistory.h"
+#include "core/features/keys/KeyOperations.h"
+#include "core/features/keys/KeyRecordFile.h"
 
 #include "VirtualPrinterState.h"
 

@@ -1,8 +1,8 @@
 // The pair of primes: the exact numbers the steps give for fixed random bytes (computed outside
 // this program), and the properties OpenSSL checks on pairs from the system's generator.
-#include "PrimePair.h"
-#include "BigNumbers.h"
+#include "core/features/keys/PrimePair.h"
 #include "KeyTestSupport.h"
+#include "core/features/keys/BigNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // comes back, and the guard of an older model that the form could not know when it opened.
 #include "EngineFormServices.h"
 #include "TestDoubles.h"
-#include "UserSettingForms.h"
-#include "UserSettings.h"
 #include "VirtualPrinterState.h"
+#include "core/features/usersettings/UserSettings.h"
+#include "gui/forms/usersettings/UserSettingForms.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The settings forms as widgets against scripted services: registration, the guard, the
 // presets, the decimal checks, the read mode and the mapping of the printer's answers.
-#include "CRightView_01_14.h"
-#include "CRightView_01_18.h"
-#include "CRightView_01_19.h"
 #include "FakeFormServices.h"
-#include "UserSettingForms.h"
-#include "UserSettings.h"
+#include "core/features/usersettings/UserSettings.h"
+#include "gui/forms/usersettings/CRightView_01_14.h"
+#include "gui/forms/usersettings/CRightView_01_18.h"
+#include "gui/forms/usersettings/CRightView_01_19.h"
+#include "gui/forms/usersettings/UserSettingForms.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The check digits of C.N.P.J and C.P.F against worked examples and against an oracle written
 // from the published rule (weights listed left to right, as the rule is published), over
 // generated numbers and every one-character corruption of them.
-#include "TaxpayerIds.h"
+#include "core/features/usersettings/TaxpayerIds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // What the settings forms put into their request data and make of the printer's answers.
-#include "UserSettings.h"
+#include "core/features/usersettings/UserSettings.h"
 
 #include <gtest/gtest.h>
 

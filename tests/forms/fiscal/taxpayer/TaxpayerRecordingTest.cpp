@@ -1,6 +1,6 @@
 // The taxpayer recording: every reason not to record in the order the technician reads them, the
 // request data the two calls get, and the confirmations word for word.
-#include "TaxpayerRecording.h"
+#include "core/features/taxpayer/TaxpayerRecording.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Which section each board, version and variant gets, and which printers are left alone.
-#include "UpdateChoice.h"
+#include "core/features/update/UpdateChoice.h"
 
 #include <gtest/gtest.h>
 

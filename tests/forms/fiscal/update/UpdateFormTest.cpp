@@ -1,11 +1,11 @@
 // The update form offscreen over the engine and the virtual printer: its printer line, the
 // directory it reads the files from, and "Enviar" taking the printer to the new version.
-#include "CRightView_01_16.h"
 #include "EngineFormServices.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "UpdateFiles.h"
 #include "VirtualPrinterState.h"
+#include "gui/forms/update/CRightView_01_16.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // The transfer worker against a recording link: the command stream of each procedure, the
 // whole-file checks that send nothing, the three attempts per data line and the progress record.
-#include "UpdateTransfer.h"
+#include "core/features/update/UpdateTransfer.h"
 #include "UpdateFiles.h"
 
 #include "TempDir.h"

@@ -4,8 +4,8 @@
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "UpdateFiles.h"
-#include "UpdateSession.h"
 #include "VirtualPrinterState.h"
+#include "core/features/update/UpdateSession.h"
 
 #include <gtest/gtest.h>
 

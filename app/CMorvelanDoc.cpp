@@ -1,7 +1,0 @@
-#include "CMorvelanDoc.h"
-
-namespace morvelan {
-
-CMorvelanDoc::CMorvelanDoc() : m_names(functionGroups()) {}
-
-} // namespace morvelan

@@ -1,0 +1,121 @@
+#include "core/base/AtomicFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace morvelan {
+
+namespace {
+
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+// The file a link points to, so that replacing it keeps the link; the path itself when it is not
+// a link or cannot be resolved (a file about to be created).
+std::string resolvedTarget(const std::string& path) {
+    std::error_code error;
+    const auto resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+}
+
+// The process number in a temporary name of ours ("<name>.tmp<pid>-<n>"), or 0.
+pid_t writerOf(std::string_view name, std::string_view target) {
+    if (!name.starts_with(target) || name.substr(target.size()).find(kTemporaryMark) != 0)
+        return 0;
+    const auto tail = name.substr(target.size() + kTemporaryMark.size());
+    const auto dash = tail.find('-');
+    if (dash == 0 || dash == std::string_view::npos)
+        return 0;
+    pid_t pid = 0;
+    for (const char c : tail.substr(0, dash)) {
+        if (c < '0' || c > '9' || pid > 1'000'000'000 / 10)
+            return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
+// A write killed half-way leaves its temporary file beside the target. Those of processes that
+// no longer exist are removed, so that power cuts do not pile them up; a live writer's are left.
+void removeLeftoversOfDeadWriters(const std::string& target) {
+    std::error_code error;
+    const std::filesystem::path path(target);
+    const auto name = path.filename().string();
+    const auto directory = path.has_parent_path() ? path.parent_path() : ".";
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        const pid_t pid = writerOf(entry.path().filename().string(), name);
+        if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+} // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool replaceFileAtomically(const std::string& requested, std::span<const char> bytes) {
+    static std::atomic<unsigned> counter{0};
+    const std::string path = resolvedTarget(requested);
+    std::string temporary;
+    int fd = -1;
+    // O_EXCL: never write through a name that someone else put there. A name taken is most often
+    // the leftover of a killed process that had this process's number; the next one is tried.
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = path + std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" +
+                    std::to_string(counter++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    if (fd < 0) {
+        return false;
+    }
+    // A file the technician restricted keeps its permissions when it is replaced.
+    struct stat previous {};
+    const bool kept =
+        ::stat(path.c_str(), &previous) != 0 || ::fchmod(fd, previous.st_mode & 07777) == 0;
+    const bool written = kept && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    removeLeftoversOfDeadWriters(path);
+    return true;
+}
+
+bool writeAll(int fd, std::span<const char> bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace morvelan

@@ -1,0 +1,269 @@
+#include "core/engine/Engine.h"
+
+#include "core/base/Cp1252.h"
+#include "core/base/RequestBytes.h"
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+namespace morvelan {
+namespace {
+
+// The codes whose read worker receives the form's request data.
+bool readTakesData(int type, int step) {
+    if (type == 6) {
+        return step == 2 || step == 3 || (step >= 5 && step <= 11) || step == 13 ||
+               (step >= 15 && step <= 18);
+    }
+    return type == 7 && (step == 2 || step == 6 || step == 15 || step == 16);
+}
+
+std::string recordText(const char* text, std::size_t size) {
+    return fromCp1252(bufferText(text, size));
+}
+
+} // namespace
+
+Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
+               std::string programDirectory)
+    : libraryHandle(library.handle), libraryEntries(library.entries), prompts_(prompts),
+      frame_(frame), programDirectory_(std::move(programDirectory)),
+      commandFile_(commandFilePath, programDirectory_, prompts, frame) {
+    commandFilePath = commandFile_.defaultPath();
+    registerLibraryCallOperations(operations_);
+    registerReadings(readings_);
+}
+
+Engine::~Engine() = default;
+
+void Engine::refreshTitle() {
+    commandFile_.readCommandFile(0, 0, {});
+}
+
+bool Engine::slotSelected(int slot, int selection, int presentSeen) const {
+    return printerPresent[static_cast<std::size_t>(slot)] == 1 &&
+           (selection == kAllPrinters || selection == presentSeen);
+}
+
+int Engine::runWorkers(int selection, const std::function<void(int slot)>& job) {
+    std::vector<std::thread> workers;
+    workerDone[0].store(1, std::memory_order_release);
+    int presentSeen = 0;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        auto& done = workerDone[static_cast<std::size_t>(slot)];
+        if (slotSelected(slot, selection, presentSeen)) {
+            done.store(0, std::memory_order_release);
+            workers.emplace_back([&job, &done, slot] {
+                // A worker always ends by setting its flag, or the progress wait would never end.
+                try {
+                    job(slot);
+                } catch (...) {
+                }
+                done.store(1, std::memory_order_release);
+            });
+        }
+        if (printerPresent[static_cast<std::size_t>(slot)] == 1) {
+            ++presentSeen;
+        }
+        if (selection == slot) {
+            break;
+        }
+    }
+    frame_.waitForWorker(workerDone[0]);
+    for (auto& worker : workers) {
+        worker.join();
+    }
+    return static_cast<int>(workers.size());
+}
+
+void Engine::reportRun(const RunReport& report) noexcept {
+    try {
+        observer_->runEnded(*this, report);
+    } catch (...) {
+    }
+}
+
+void Engine::runOperation(int type, int step, std::span<char> data, int selection) {
+    const auto startedAt = std::chrono::system_clock::now();
+    frame_.showResponsePanel();
+    operationType = type;
+    operationStep = step;
+    if (type == 1 && step == 1) {
+        detectionNeeded = 1;
+    }
+    if (type == 3 && step == 1) {
+        keyHistoryPath = programDirectory_ + "/kvkhist.khf";
+    }
+    commandFile_.writeCommandFile(type, step, data);
+    if (!ensurePrinter()) {
+        return;
+    }
+    for (auto& record : resultRecords) {
+        std::memset(&record, 0, sizeof record);
+    }
+    const int started = runWorkers(selection, [this, data](int slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        WorkerArgument argument{slot, data, isMkiii[index], &resultRecords[index]};
+        runWorker(argument);
+    });
+    // Recorded before any message box or the response panel: a program closed or killed while
+    // the technician reads the outcome keeps what the printer did.
+    if (started != 0) {
+        const bool tables = type == 6 && step >= 7 && step <= 10;
+        reportRun(
+            {.kind = RunKind::Operation,
+             .type = type,
+             .step = step,
+             .startedAt = startedAt,
+             .endedAt = std::chrono::system_clock::now(),
+             .result = &resultRecords[0],
+             .requestData = data,
+             .tableErrors = tables ? std::string_view(tableErrorText[0]) : std::string_view()});
+    }
+    applyAfterEffects(type, step, data, selection);
+    frame_.showResult(selection, type, step, ResultRecord(resultRecords[0]));
+}
+
+void Engine::runWorker(WorkerArgument& argument) {
+    const OperationBody* body = operations_.find(operationType, operationStep);
+    const int resultCode = body != nullptr ? (*body)(*this, argument) : 0;
+    argument.result->resultCode = resultCode;
+    decodeStatus(*argument.result, argument.slot);
+}
+
+void Engine::applyAfterEffects(int type, int step, std::span<char> data, int selection) {
+    const bool present = printerPresent[0] == 1;
+    if (type == 6 && step == 4 && present && resultRecords[0].resultCode == 0) {
+        prompts_.message(kAlertTitle, kPowerCycleMessage, PromptIcon::Information);
+    }
+    if (type == 6 && step >= 7 && step <= 10 && present && !tableErrorText[0].empty()) {
+        prompts_.message(kErrorTitle,
+                         "( " + portName[0] + " - " + modelName[0] + " )\n\n" + tableErrorText[0],
+                         PromptIcon::Error);
+    }
+    if (type == 6 && step == 13 && data.size() >= 2) {
+        data[1] = 1;
+        if (present && (selection == kAllPrinters || selection == 0) &&
+            resultRecords[0].resultCode == 0) {
+            data[1] = 0;
+        }
+    }
+}
+
+bool Engine::readOperation(int type, int step, std::span<char> data, bool showMessages) {
+    operationType = type;
+    operationStep = step;
+    std::string message;
+    if (!ensurePrinter()) {
+        return false;
+    }
+    for (auto& outcome : readOutcome) {
+        outcome = kReadNone;
+    }
+    const std::span<char> readData = readTakesData(type, step) ? data : std::span<char>{};
+    const int started = runWorkers(0, [this, readData](int slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        std::memset(&resultRecords[index], 0, sizeof(ResultRecord));
+        WorkerArgument argument{slot, readData, isMkiii[index], &resultRecords[index]};
+        runReadWorker(argument);
+    });
+    // Nothing was read when no printer is present: a reading without a printer is no success,
+    // and the detection has already told the technician.
+    if (started == 0) {
+        return false;
+    }
+    bool failed = false;
+    if (readOutcome[0] == kReadSucceeded) {
+        message += "( " + modelName[0] + " ) ( " + portName[0] +
+                   " ) ( 0000 ) - Operação finalizada com sucesso. )\n";
+    } else {
+        message += "( " + modelName[0] + " ) " + readErrorText[0] + "\n";
+        failed = true;
+    }
+    if (showMessages) {
+        prompts_.message(kAlertTitle, message,
+                         failed ? PromptIcon::Error : PromptIcon::Information);
+    }
+    return !failed;
+}
+
+void Engine::runReadWorker(WorkerArgument& argument) {
+    const auto index = static_cast<std::size_t>(argument.slot);
+    const OperationBody* body = readings_.find(operationType, operationStep);
+    const int resultCode = body != nullptr ? (*body)(*this, argument) : 0;
+    if (body != nullptr && resultCode == 0) {
+        readOutcome[index] = kReadSucceeded;
+        return;
+    }
+    argument.result->resultCode = resultCode;
+    decodeStatus(*argument.result, argument.slot);
+    readErrorText[index] =
+        "( " + portName[index] + " ) " +
+        recordText(argument.result->resultLine, sizeof argument.result->resultLine) + "\n";
+    readOutcome[index] = kReadFailed;
+}
+
+void Engine::readStatus(ResultRecord& result) {
+    std::memset(&result, 0, sizeof result);
+    runWorkers(0, [this, &result](int slot) {
+        char clock[15] = {};
+        result.resultCode = call(&LibraryEntries::Obter_Hora_Relogio, clock);
+        decodeStatus(result, slot);
+    });
+}
+
+bool Engine::checkMitMode(int selection) {
+    ResultRecord status{};
+    readStatus(status);
+    if (!slotSelected(0, selection, 0)) {
+        return true;
+    }
+    const std::string fiscal = recordText(status.fiscalStatusText, sizeof status.fiscalStatusText);
+    const auto startsWith = [&fiscal](const char* prefix) {
+        return fiscal.starts_with(std::string_view(prefix));
+    };
+    if (startsWith("Modo Fiscalizado - Modo de Intervenção Técnica") ||
+        startsWith("Modo manufatura (Não-Fiscalizado) - Modo de Intervenção Técnica")) {
+        return true;
+    }
+    if (startsWith("Modo bloqueado - Modo de Intervenção Técnica")) {
+        // The forced clock setting takes the printer out of the blocked state into MIT; it
+        // prints, so it runs on a worker like every other exchange.
+        runWorkers(selection, [this](int) {
+            call(&LibraryEntries::Ajustar_Relogio, "01012000", "000001", 0);
+        });
+        return true;
+    }
+    return false;
+}
+
+void Engine::sendFile(SendFileRequest& request, int selection) {
+    if (!ensurePrinter()) {
+        return;
+    }
+    request.command[sizeof request.command - 1] = '\0';
+    const auto startedAt = std::chrono::system_clock::now();
+    const int started = runWorkers(selection, [this, &request](int slot) {
+        SendFileSlot& target = request.slots[slot];
+        std::memset(target.answer, 0, sizeof target.answer);
+        std::memset(&target.result, 0, sizeof target.result);
+        target.result.resultCode =
+            call(&LibraryEntries::Send_From_FileEX, request.command, target.answer);
+        decodeStatus(target.result, slot);
+    });
+    if (started != 0) {
+        const SendFileSlot& slot0 = request.slots[0];
+        const std::string command = recordText(request.command, sizeof request.command);
+        const std::string answer = recordText(slot0.answer, sizeof slot0.answer);
+        reportRun({.kind = RunKind::RawCommand,
+                   .startedAt = startedAt,
+                   .endedAt = std::chrono::system_clock::now(),
+                   .result = &slot0.result,
+                   .command = command,
+                   .answer = answer});
+    }
+}
+
+} // namespace morvelan

@@ -1,0 +1,121 @@
+#include "core/features/tables/TablePlan.h"
+
+#include "core/features/tables/TableText.h"
+
+namespace morvelan::tables {
+namespace {
+
+std::string linkedText(bool linked) {
+    return linked ? " ( Vínculado ) ]" : " ( Não Vínculado ) ]";
+}
+
+struct RateEntry {
+    std::string code;
+    std::string rate;
+    char letter() const { return code.empty() ? '\0' : code[0]; }
+};
+
+RateEntry rateEntry(const TaxRateRequest& table, int row) {
+    return {fieldText(table.codes[row]), trimmed(fieldText(table.rates[row]))};
+}
+
+std::string rateText(const RateEntry& entry) {
+    return "[ " + entry.code + " - " + entry.rate + " ]";
+}
+
+} // namespace
+
+std::string paymentPlanLines(const PaymentRequest& printer, PaymentRequest& edited) {
+    std::string lines;
+    for (int row = 1; row < kNamedRows; ++row) {
+        const std::string nn = twoDigits(row + 1);
+        const std::string p = trimmed(fieldText(printer.rows[row].name));
+        const std::string e = trimmed(fieldText(edited.rows[row].name));
+        const bool pLinked = printer.rows[row].linked == 1;
+        const bool eLinked = edited.rows[row].linked == 1;
+        const std::string start = "O meio de pagamento [ " + nn + " - " +
+                                  (p.empty() ? e + linkedText(eLinked) : p + linkedText(pLinked));
+        PaymentRowFlags& flags = edited.flags[row];
+        if (p.empty() && !e.empty()) {
+            lines += start + " SERÁ CADASTRADO\n";
+            flags.register_ = 1;
+        } else if (!p.empty() && e.empty()) {
+            lines += start + " SERÁ APAGADO\n";
+            flags.remove = 1;
+        } else if (!p.empty() && (p != e || pLinked != eLinked)) {
+            lines +=
+                start + " SERÁ SUBSTITUÍDO POR [ " + nn + " - " + e + linkedText(eLinked) + "\n";
+            flags.remove = 1;
+            flags.register_ = 1;
+        }
+    }
+    return lines;
+}
+
+std::string namedPlanLines(const char (&printer)[kNamedRows][kNameSize],
+                           const char (&edited)[kNamedRows][kNameSize], int table) {
+    const std::string prefix =
+        table == kReportTable ? "O relatório gerencial ( " : "O Totalizador Não-Fiscal ( ";
+    std::string lines;
+    for (int row = 0; row < kNamedRows; ++row) {
+        const std::string p = trimmed(fieldText(printer[row]));
+        const std::string e = trimmed(fieldText(edited[row]));
+        if (p == e) {
+            continue;
+        }
+        const std::string start = prefix + twoDigits(row + 1) + " ) [ ";
+        if (!p.empty() && !e.empty()) {
+            lines += start + p + " ] SERÁ SUBSTITUÍDO POR [ " + e + " ]\n";
+        } else if (!p.empty()) {
+            lines += start + p + " ] SERÁ APAGADO\n";
+        } else {
+            lines += start + e + " ] SERÁ CADASTRADO\n";
+        }
+    }
+    return lines;
+}
+
+std::string taxRatePlanLines(const TaxRateRequest& printer, const TaxRateRequest& edited) {
+    std::string lines;
+    int cursor = 0;
+    for (const char letter : {'T', 'S'}) {
+        for (int row = 0; row < kTaxRateRows; ++row) {
+            const RateEntry e = rateEntry(edited, row);
+            const RateEntry p = cursor < kTaxRateRows ? rateEntry(printer, cursor) : RateEntry{};
+            if (p.rate.empty()) {
+                if (e.rate.empty()) {
+                    break;
+                }
+                if (e.letter() == letter) {
+                    lines += "A alíquota " + rateText(e) + " SERÁ CADASTRADA\n";
+                }
+            } else if (!e.rate.empty() && e.letter() == letter) {
+                if (p.letter() == letter) {
+                    ++cursor;
+                    if (p.rate != e.rate) {
+                        lines += "A alíquota " + rateText(p) + " SERÁ SUBSTITUÍDO POR " +
+                                 rateText(e) + "\n";
+                    }
+                } else {
+                    lines += "A alíquota " + rateText(e) + " SERÁ CADASTRADA\n";
+                }
+            } else if (e.rate.empty() && p.letter() == letter) {
+                lines += "A alíquota " + rateText(p) + " SERÁ APAGADA\n";
+                ++cursor;
+            }
+        }
+        // A pass that ran out of edited rows before the printer's entries of its type would
+        // leave them unreported and misalign the next pass: they are deleted by the send, so
+        // the plan says so.
+        for (; cursor < kTaxRateRows; ++cursor) {
+            const RateEntry p = rateEntry(printer, cursor);
+            if (p.rate.empty() || p.letter() != letter) {
+                break;
+            }
+            lines += "A alíquota " + rateText(p) + " SERÁ APAGADA\n";
+        }
+    }
+    return lines;
+}
+
+} // namespace morvelan::tables

@@ -1,0 +1,46 @@
+#include "core/features/taxpayer/TaxpayerOperation.h"
+
+#include "core/base/RequestBytes.h"
+#include "core/engine/Engine.h"
+#include "core/features/taxpayer/TaxpayerRecording.h"
+
+#include <array>
+
+namespace morvelan::fiscal {
+
+namespace {
+
+using E = LibraryEntries;
+
+// The six texts the confirmation fills, at their offsets in the request data.
+struct ConfirmBuffer {
+    std::size_t offset;
+    std::size_t size;
+};
+constexpr std::array<ConfirmBuffer, 6> kConfirmBuffers = {
+    {{158, 33}, {191, 21}, {212, 21}, {233, 11}, {244, 9}, {253, 9}}};
+
+int recordOrConfirm(Engine& engine, WorkerArgument& a) {
+    const std::span<const char> d = a.data;
+    if (!d.empty() && d[0] == kRecordMode)
+        return engine.call(&E::FiscalizeEX, textAt(d, 21, 19).c_str(), textAt(d, 40, 21).c_str(),
+                           textAt(d, 61, 21).c_str(), textAt(d, 82, 9).c_str(),
+                           textAt(d, 91, 3).c_str(), textAt(d, 94, 3).c_str());
+    std::array<std::array<char, 33>, kConfirmBuffers.size()> out{};
+    const int result = engine.call(&E::Confirm_FiscalizeEX, out[0].data(), out[1].data(),
+                                   out[2].data(), out[3].data(), out[4].data(), out[5].data());
+    // The answers go where the request data keeps them, each within its own slot.
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto [offset, size] = kConfirmBuffers[i];
+        putText(a.data, offset, bufferText(out[i].data(), size - 1), size - 1);
+    }
+    return result;
+}
+
+} // namespace
+
+void registerTaxpayerOperation(Engine& engine) {
+    engine.operations().add(6, 13, recordOrConfirm);
+}
+
+} // namespace morvelan::fiscal

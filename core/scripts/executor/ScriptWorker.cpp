@@ -1,0 +1,169 @@
+#include "core/scripts/executor/ScriptWorker.h"
+
+#include "core/base/Cp1252.h"
+#include "core/base/RequestBytes.h"
+#include "core/scripts/executor/CommandLog.h"
+#include "core/scripts/executor/NextDay.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
+#include "core/scripts/scriptfile/ScriptLoop.h"
+
+#include <cstring>
+
+namespace morvelan {
+namespace {
+
+std::string recordLine(const ResultRecord& result) {
+    return fromCp1252(bufferText(result.resultLine, sizeof result.resultLine));
+}
+
+void decodeInto(Engine& engine, ResultRecord& result, int slot) {
+    std::memset(&result, 0, sizeof result);
+    engine.decodeStatus(result, slot);
+}
+
+} // namespace
+
+ScriptWorker::ScriptWorker(Engine& engine, const CommandDictionary& dictionary,
+                           const std::atomic<bool>& stopRequested, ScriptWorkerOptions options)
+    : engine_(engine), dictionary_(dictionary), stopRequested_(stopRequested), options_(options) {}
+
+std::string ScriptWorker::printerLabel(int slot) const {
+    const auto index = static_cast<std::size_t>(slot);
+    return "( " + engine_.portName[index] + " - " + engine_.modelName[index] + " )";
+}
+
+ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& script,
+                                      std::string& log) {
+    log.clear();
+    ScriptWorkerOutcome outcome;
+    lowPaperStop_ = false;
+    engine_.librarySemaphore.acquire();
+    ScriptFileReader reader(script);
+    engine_.librarySemaphore.release();
+    if (!reader.isOpen()) {
+        return outcome;
+    }
+    ScriptLoop loop;
+    std::string line;
+    for (;;) {
+        if (stopRequested() || lowPaperStop_) {
+            outcome.stopped = true;
+            break;
+        }
+        if (!reader.readLine(line)) {
+            break;
+        }
+        switch (ClassifyScriptLine(line)) {
+        case ScriptLineKind::AdvanceDay:
+            advanceDay(slot, log, outcome);
+            break;
+        case ScriptLineKind::LoopStart:
+            loop.start(reader.position());
+            break;
+        case ScriptLineKind::LoopEnd:
+            if (const std::optional<long> back = loop.end(line)) {
+                reader.seek(*back);
+            } else {
+                // A finished loop is forgotten: a later loop end without a loop start of its
+                // own repeats nothing, so no pair of loop ends can send the run round forever.
+                loop = ScriptLoop{};
+            }
+            break;
+        case ScriptLineKind::Message:
+        case ScriptLineKind::TimedMessage:
+            showMessage(slot, line);
+            break;
+        case ScriptLineKind::Command:
+            sendCommand(slot, line, log, outcome);
+            break;
+        case ScriptLineKind::Comment:
+        case ScriptLineKind::OtherControl:
+        case ScriptLineKind::Empty:
+            break;
+        }
+    }
+    if (outcome.commandsSent > 0) {
+        appendLogSeparator(log, '=');
+    }
+    return outcome;
+}
+
+void ScriptWorker::advanceDay(int slot, std::string& log, ScriptWorkerOutcome& outcome) {
+    appendLogCommand(log, kAdvanceDayLogLine);
+    char clock[15] = {};
+    if (engine_.call(&LibraryEntries::Obter_Hora_Relogio, clock) == 0) {
+        if (const auto next = nextDayClock(bufferText(clock, sizeof clock))) {
+            engine_.call(&LibraryEntries::Ajustar_Relogio, next->date.c_str(), next->time.c_str(),
+                         1);
+        }
+    }
+    ResultRecord result;
+    decodeInto(engine_, result, slot);
+    appendResponse(result, log, outcome);
+}
+
+void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& log,
+                               ScriptWorkerOutcome& outcome) {
+    const auto index = static_cast<std::size_t>(slot);
+    if (outcome.commandsSent == 0) {
+        appendLogHeader(log, engine_.portName[index], engine_.modelName[index]);
+    }
+    ++outcome.commandsSent;
+    appendLogCommand(log, fromCp1252(line));
+    ResultRecord result;
+    if (!waitWhilePaperLow(slot, result)) {
+        return;
+    }
+    char answer[1025] = {};
+    engine_.call(&LibraryEntries::Send_From_FileEX, line.c_str(), answer);
+    decodeInto(engine_, result, slot);
+    const std::string_view answerText = bufferText(answer, sizeof answer - 1);
+    if (!answerText.empty()) {
+        const std::optional<CommandSlot> found = FindCommandForScriptLine(dictionary_, line);
+        appendLogAnswer(log, answerText, found ? &CommandAt(dictionary_, *found) : nullptr);
+    }
+    appendResponse(result, log, outcome);
+}
+
+bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result) {
+    const std::string prompt = printerLabel(slot) +
+                               " \nImpressora com pouco papel!\nColoque uma nova bobina e clique "
+                               "em 'OK";
+    decodeInto(engine_, result, slot);
+    while (bufferText(result.printerStatusText, sizeof result.printerStatusText)
+               .starts_with(kLowPaperStatus)) {
+        // The technician may give up while the printer waits for paper.
+        if (stopRequested() || options_.stopOnLowPaper) {
+            lowPaperStop_ = true;
+            return false;
+        }
+        engine_.librarySemaphore.acquire();
+        engine_.prompts().message(kAlertTitle, prompt, PromptIcon::Information);
+        engine_.librarySemaphore.release();
+        // Asked of the printer itself, or the paper just loaded would never be seen.
+        char status[21] = {};
+        engine_.askPrinterStatus(status);
+        decodeInto(engine_, result, slot);
+    }
+    return true;
+}
+
+void ScriptWorker::showMessage(int slot, const std::string& line) {
+    const std::string text = printerLabel(slot) + "\n" + fromCp1252(ScriptMessageText(line));
+    if (ClassifyScriptLine(line) == ScriptLineKind::TimedMessage) {
+        engine_.prompts().chronometer(text);
+    } else {
+        engine_.prompts().message(kAlertTitle, text, PromptIcon::Information);
+    }
+}
+
+void ScriptWorker::appendResponse(const ResultRecord& result, std::string& log,
+                                  ScriptWorkerOutcome& outcome) {
+    const std::string line = recordLine(result);
+    if (line != kSuccessResultLine) {
+        ++outcome.commandsFailed;
+    }
+    appendLogResponse(log, line);
+}
+
+} // namespace morvelan

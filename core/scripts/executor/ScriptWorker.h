@@ -1,0 +1,59 @@
+// The script worker: runs one script file against one printer slot and builds its command log.
+// It runs on a worker thread of the engine (Engine::runWorkers) while the user-interface thread
+// waits; it touches only the log it is given, and shows its messages through the engine's
+// prompts, which carry them to the user-interface thread and wait for the answer.
+#pragma once
+
+#include "core/engine/Engine.h"
+#include "core/scripts/dictionary/CommandDictionary.h"
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+namespace morvelan {
+
+inline constexpr std::string_view kAdvanceDayLogLine = "<ADIANTAR 1 DIA>";
+inline constexpr std::string_view kLowPaperStatus = "Impressora Online - Pouco papel";
+
+struct ScriptWorkerOptions {
+    // Nobody is there to load paper (a command line without a terminal): the low-paper prompt
+    // ends the run instead of waiting, as the technician's stop request would.
+    bool stopOnLowPaper = false;
+};
+
+struct ScriptWorkerOutcome {
+    int commandsSent = 0;
+    int commandsFailed = 0; // answered with another result line than "( 0000 ) - ..."
+    bool stopped = false;   // the stop request ended the run before the end of the file
+};
+
+class ScriptWorker {
+public:
+    // `dictionary` names the answers' fields and is only read; `stopRequested` is raised by the
+    // user-interface thread and read before every line.
+    ScriptWorker(Engine& engine, const CommandDictionary& dictionary,
+                 const std::atomic<bool>& stopRequested, ScriptWorkerOptions options = {});
+
+    // Empties `log` and fills it while the script runs. A script that cannot be opened leaves the
+    // log empty.
+    ScriptWorkerOutcome run(int slot, const std::filesystem::path& script, std::string& log);
+
+private:
+    void advanceDay(int slot, std::string& log, ScriptWorkerOutcome& outcome);
+    void sendCommand(int slot, const std::string& line, std::string& log,
+                     ScriptWorkerOutcome& outcome);
+    bool waitWhilePaperLow(int slot, ResultRecord& result);
+    void showMessage(int slot, const std::string& line);
+    void appendResponse(const ResultRecord& result, std::string& log, ScriptWorkerOutcome& outcome);
+    std::string printerLabel(int slot) const;
+    bool stopRequested() const { return stopRequested_.load(std::memory_order_acquire); }
+
+    Engine& engine_;
+    const CommandDictionary& dictionary_;
+    const std::atomic<bool>& stopRequested_;
+    ScriptWorkerOptions options_;
+    bool lowPaperStop_ = false;
+};
+
+} // namespace morvelan

@@ -1,0 +1,101 @@
+// Reading and writing script files.
+#include "core/scripts/scriptfile/ScriptFile.h"
+
+#include <utility>
+
+namespace morvelan {
+
+ScriptFileReader::ScriptFileReader(const std::filesystem::path& path)
+    : file_(std::fopen(path.c_str(), "rb")) {}
+
+ScriptFileReader::ScriptFileReader(std::FILE* adopted) : file_(adopted) {}
+
+ScriptFileReader::ScriptFileReader(ScriptFileReader&& other) noexcept
+    : file_(std::exchange(other.file_, nullptr)) {}
+
+ScriptFileReader& ScriptFileReader::operator=(ScriptFileReader&& other) noexcept {
+    if (this != &other) {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+        }
+        file_ = std::exchange(other.file_, nullptr);
+    }
+    return *this;
+}
+
+ScriptFileReader::~ScriptFileReader() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
+}
+
+bool ScriptFileReader::readLine(std::string& line) {
+    if (file_ == nullptr) {
+        return false;
+    }
+    for (;;) {
+        // One buffer's worth: at most 1023 characters, up to and including a line feed.
+        line.clear();
+        int c = 0;
+        while (line.size() < kScriptLineBuffer - 1 && (c = std::getc(file_)) != EOF) {
+            line += static_cast<char>(c);
+            if (c == '\n') {
+                break;
+            }
+        }
+        if (line.empty()) {
+            return false;
+        }
+        // The line is a zero-terminated text from here on: nothing after a zero byte counts.
+        const std::size_t zero = line.find('\0');
+        if (zero != std::string::npos) {
+            line.resize(zero);
+        }
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            return true;
+        }
+    }
+}
+
+long ScriptFileReader::position() const {
+    return file_ != nullptr ? std::ftell(file_) : -1;
+}
+
+bool ScriptFileReader::seek(long position) {
+    return file_ != nullptr && position >= 0 && std::fseek(file_, position, SEEK_SET) == 0;
+}
+
+std::optional<std::vector<std::string>> ReadScriptFile(const std::filesystem::path& path) {
+    ScriptFileReader reader(path);
+    if (!reader.isOpen()) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool WriteScriptFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    bool ok = true;
+    for (const std::string& shown : lines) {
+        const std::string line = StripDisplayName(shown) + "\r\n";
+        ok = std::fwrite(line.data(), 1, line.size(), file) == line.size() && ok;
+    }
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+} // namespace morvelan

@@ -1,0 +1,91 @@
+#include "gui/app/CLeftView.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QSignalBlocker>
+
+namespace morvelan {
+
+namespace {
+constexpr int kGroupRole = Qt::UserRole;
+constexpr int kItemRole = Qt::UserRole + 1;
+
+// The script generator is a dialog over the tree; once it closes the selection leaves its item,
+// so that picking it again opens it again.
+constexpr std::pair<int, int> kScriptGenerator{9, 1};
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A closed picture, and an open one for the selected entry.
+QIcon iconPair(const QString& kind) {
+    QIcon icon(QStringLiteral(":/icons/%1_closed.png").arg(kind));
+    icon.addFile(QStringLiteral(":/icons/%1_open.png").arg(kind), {}, QIcon::Selected);
+    return icon;
+}
+} // namespace
+
+QString groupLabel(int group, std::string_view name) {
+    return QStringLiteral("%1 - %2").arg(group, 2, 10, QLatin1Char('0')).arg(fromUtf8(name));
+}
+
+QString itemLabel(int group, int item, std::string_view name) {
+    return QStringLiteral("%1.%2 - %3")
+        .arg(group, 2, 10, QLatin1Char('0'))
+        .arg(item, 2, 10, QLatin1Char('0'))
+        .arg(fromUtf8(name));
+}
+
+CLeftView::CLeftView(std::span<const FunctionGroup> names, PickHandler onPick, QWidget* parent)
+    : QTreeWidget(parent), m_onPick(std::move(onPick)) {
+    setObjectName(QStringLiteral("functionTree"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    const QIcon rootIcon = iconPair(QStringLiteral("root"));
+    const QIcon groupIcon = iconPair(QStringLiteral("group"));
+    const QIcon itemIcon = iconPair(QStringLiteral("item"));
+    auto* root = new QTreeWidgetItem(this, {QStringLiteral("Funções")});
+    root->setIcon(0, rootIcon);
+    for (const auto& group : names) {
+        auto* groupEntry = new QTreeWidgetItem(root, {groupLabel(group.number, group.name)});
+        groupEntry->setIcon(0, groupIcon);
+        for (const auto& item : group.items) {
+            auto* itemEntry =
+                new QTreeWidgetItem(groupEntry, {itemLabel(group.number, item.number, item.name)});
+            itemEntry->setIcon(0, itemIcon);
+            itemEntry->setData(0, kGroupRole, group.number);
+            itemEntry->setData(0, kItemRole, item.number);
+        }
+    }
+    root->setExpanded(true);
+
+    // A mouse press picks the entry every time, so picking the same item again resets its form;
+    // the keyboard picks through the change of the current entry.
+    connect(this, &QTreeWidget::itemPressed, this,
+            [this](QTreeWidgetItem* entry, int) { pick(entry); });
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+                if (current != nullptr && QApplication::mouseButtons() == Qt::NoButton)
+                    pick(current);
+            });
+}
+
+std::pair<int, int> CLeftView::codeOf(const QTreeWidgetItem* entry) {
+    if (entry == nullptr || entry->childCount() > 0 || !entry->data(0, kGroupRole).isValid())
+        return {0, 0};
+    return {entry->data(0, kGroupRole).toInt(), entry->data(0, kItemRole).toInt()};
+}
+
+void CLeftView::pick(QTreeWidgetItem* entry) {
+    const auto code = codeOf(entry);
+    m_onPick(code.first, code.second);
+    if (code == kScriptGenerator && entry->parent() != nullptr) {
+        // Moving the selection is no new pick: the empty form is already shown.
+        const QSignalBlocker quiet(this);
+        setCurrentItem(entry->parent());
+    }
+}
+
+} // namespace morvelan

@@ -1,0 +1,327 @@
+#include "gui/app/CMainFrame.h"
+
+#include "core/base/CommandFileActions.h"
+#include "core/present/SealingSequence.h"
+#include "gui/app/CLeftView.h"
+#include "gui/app/CRightView_00_00.h"
+#include "gui/app/FormModules.h"
+#include "gui/app/HistoryKeeper.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/dialogs/CProgressDlg.h"
+#include "gui/dialogs/CRightView_Resp.h"
+#include "gui/dialogs/HelpWindow.h"
+#include "gui/forms/backup/BackupMenu.h"
+#include "gui/forms/common/TabOrder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace morvelan {
+
+namespace {
+constexpr int kRestoredWidth = 880;
+constexpr int kRestoredHeight = 487;
+constexpr int kTreeWidth = 300;
+constexpr int kFormWidth = 580;
+
+} // namespace
+
+CMainFrame::Binder CMainFrame::libraryInDirectory(const std::string& programDirectory) {
+    return [programDirectory] {
+        const auto dataDirectory =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        const auto logDirectory = libraryLogDirectory(dataDirectory.toStdString());
+        // The library writes its daily logs there; it cannot be expected to create the path.
+        QDir().mkpath(QString::fromStdString(logDirectory));
+        return bindLibrary(programDirectory, logDirectory);
+    };
+}
+
+CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string programDirectory,
+                       const Binder& bind, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                              Qt::WindowCloseButtonHint),
+      m_document(document), m_prompts(prompts) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    registerFormModules(m_forms);
+    // 1. The frame and its status bar.
+    createStatusBar();
+    createMenu();
+    createPanes();
+    // 2-3. The library, and the engine whose state starts with no printer and detection due.
+    m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
+    new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
+    // 4. The size the window takes when it is restored from maximised.
+    resize(kRestoredWidth, kRestoredHeight);
+    // 5-6. No sequence; the working command file is default.cmd in the program directory.
+    m_engine->sequenceStep = kNoSequence;
+    // 7. The title comes from the working command file.
+    m_engine->refreshTitle();
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CMainFrame::showHelp);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createStatusBar() {
+    auto* bar = statusBar();
+    bar->showMessage(QStringLiteral("Pronto"));
+    // The lock indicators, as the platform's standard status bar shows them.
+    for (const auto* name : {"CAP", "NUM", "SCRL"}) {
+        auto* indicator = new QLabel(QString::fromLatin1(name), bar);
+        indicator->setObjectName(QStringLiteral("indicator") + QString::fromLatin1(name));
+        indicator->setFrameShape(QFrame::Panel);
+        indicator->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(indicator);
+    }
+}
+
+void CMainFrame::createMenu() {
+    auto* file = menuBar()->addMenu(QStringLiteral("A&rquivo"));
+    const auto add = [&](const QString& text, const char* name) {
+        auto* item = file->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    connect(add(QStringLiteral("&Abrir"), "fileOpen"), &QAction::triggered, this,
+            [this] { switchForm(10, 1); });
+    connect(add(QStringLiteral("&Novo"), "fileNew"), &QAction::triggered, this,
+            [this] { switchForm(10, 2); });
+    connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
+            [this] { switchForm(10, 3); });
+    connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
+    connect(add(QStringLiteral("&Histórico de intervenções..."), "fileHistory"),
+            &QAction::triggered, this, [this] {
+                if (auto* history = HistoryKeeper::of(*this))
+                    history->showWindow();
+            });
+    file->addSeparator();
+    m_exitAction = add(QStringLiteral("&Sair"), "fileExit");
+    connect(m_exitAction, &QAction::triggered, this, &CMainFrame::close);
+}
+
+void CMainFrame::setRecentFiles(RecentFileList& list) {
+    auto* file = qobject_cast<QMenu*>(m_exitAction->parent());
+    m_recentFiles =
+        std::make_unique<RecentFilesMenu>(*file, m_exitAction, list, [this](const QString& path) {
+            return loadCommandFile(path.toStdString(), m_engine->commandFile(), m_prompts);
+        });
+}
+
+void CMainFrame::commandFileOpened(const std::string& path) {
+    if (m_recentFiles)
+        m_recentFiles->opened(QString::fromStdString(path));
+}
+
+void CMainFrame::createPanes() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_tree = new CLeftView(
+        m_document.functionNames(), [this](int group, int item) { pickFromTree(group, item); },
+        m_splitter);
+    m_rightPane = new QScrollArea(m_splitter);
+    m_rightPane->setObjectName(QStringLiteral("rightPane"));
+    m_rightPane->setWidgetResizable(true);
+    m_rightPane->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the tree straight to the form's first control; the pane still scrolls to it.
+    m_rightPane->setFocusPolicy(Qt::NoFocus);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(m_rightPane);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kTreeWidth, kFormWidth});
+    setCentralWidget(m_splitter);
+    setRightPane(new CRightView_00_00);
+    // The technician starts by picking a function: the arrow keys move in the tree at once.
+    m_tree->setFocus();
+}
+
+QAction* CMainFrame::action(const QString& objectName) const {
+    return menuBar()->findChild<QAction*>(objectName);
+}
+
+QWidget* CMainFrame::currentForm() const {
+    return m_rightPane->widget();
+}
+
+void CMainFrame::setRightPane(QWidget* form) {
+    // The old form may be the one whose button led here: it goes once its handler has returned.
+    if (auto* old = m_rightPane->takeWidget()) {
+        old->hide();
+        old->deleteLater();
+    }
+    m_rightPane->setWidget(form);
+    // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on; a
+    // form brought by a sequence step or the menu is ready to be typed into.
+    if (!m_tree->hasFocus())
+        focusFirstControl(form);
+}
+
+void CMainFrame::pickFromTree(int group, int item) {
+    m_engine->sequenceStep = kNoSequence;
+    switchForm(group, item);
+}
+
+void CMainFrame::switchForm(int group, int item) {
+    m_code = {group, item};
+    m_response.clear();
+    QWidget* form = nullptr;
+    if (const FormEntry* entry = m_forms.find(group, item)) {
+        FormContext context{*this,
+                            group,
+                            item,
+                            entry->mode,
+                            initialRecord(*entry, group, item, m_engine->commandFile()),
+                            formRunsAlone(entry->mode, m_engine->sequenceStep)};
+        // A factory that runs a modal dialog of its own (the script generator) returns null.
+        form = entry->create(context);
+    }
+    setRightPane(form != nullptr ? form : new CRightView_00_00);
+}
+
+void CMainFrame::advanceSealing(int command) {
+    const auto move = advanceSealingStep(m_engine->sequenceStep, command);
+    if (command == kSealingStart)
+        m_engine->serviceObserver().interventionBegan(*m_engine, kSealingIntervention);
+    if (move.endsSequence)
+        m_engine->serviceObserver().interventionEnded(move.finished ? "Lacração Finalizada."
+                                                                    : "Seqüência abandonada");
+    if (!move.endsSequence) {
+        m_engine->sequenceStep = move.step;
+        switchForm(move.group, move.item);
+        return;
+    }
+    if (move.finished)
+        m_prompts.message(kAlertTitle, "Lacração Finalizada.", PromptIcon::Information);
+    setFunctionTreeEnabled(true);
+    switchForm(0, 0);
+    m_engine->sequenceStep = kNoSequence;
+}
+
+void CMainFrame::runOperation(int type, int step, std::span<char> data, int selection) {
+    m_engine->runOperation(type, step, data, selection);
+}
+
+bool CMainFrame::readOperation(int type, int step, std::span<char> data, bool showMessages) {
+    return m_engine->readOperation(type, step, data, showMessages);
+}
+
+void CMainFrame::readStatus(ResultRecord& result) {
+    m_engine->readStatus(result);
+}
+
+bool CMainFrame::checkMitMode(int selection) {
+    return m_engine->checkMitMode(selection);
+}
+
+void CMainFrame::sendFile(SendFileRequest& request, int selection) {
+    m_engine->sendFile(request, selection);
+}
+
+bool CMainFrame::ensurePrinter() {
+    return m_engine->ensurePrinter();
+}
+
+void CMainFrame::showResponsePanel() {
+    auto* panel = new CRightView_Resp(*this, m_prompts);
+    setRightPane(panel);
+    m_response = panel;
+}
+
+void CMainFrame::showResult(int selection, int type, int step, const ResultRecord& slot0) {
+    if (!m_response)
+        return;
+    m_response->showResult(selection, type, step, slot0);
+    // The form whose button was pressed is gone and the panel has nothing to fill in: the next
+    // arrow key picks the next function. A sequence keeps the tree locked and its step buttons.
+    if (m_tree->isEnabled())
+        m_tree->setFocus();
+}
+
+void CMainFrame::waitForWorker(const std::atomic<std::uint8_t>& done) {
+    CProgressDlg dialog(done, nullptr, this);
+    dialog.exec();
+}
+
+void CMainFrame::waitForDetection(const std::atomic<std::uint8_t>& done) {
+    CProgressSerialDlg dialog(done, this);
+    dialog.exec();
+}
+
+void CMainFrame::closeMainWindow() {
+    close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The help window is a window of its own; left open it would keep the program running.
+    if (m_help)
+        m_help->close();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::setWindowTitle(const std::string& title) {
+    QMainWindow::setWindowTitle(QString::fromStdString(title));
+}
+
+int CMainFrame::sequenceStep() const {
+    return m_engine->sequenceStep;
+}
+
+PrinterIdentity CMainFrame::printer(int slot) const {
+    if (slot < 0 || slot >= kSlotCount)
+        return {};
+    const auto index = static_cast<std::size_t>(slot);
+    return {m_engine->printerPresent[index] == 1, m_engine->portName[index],
+            m_engine->modelName[index], m_engine->isMkiii[index] == 1};
+}
+
+PrinterSlotView CMainFrame::printerSlot(int slot) const {
+    if (slot < 0 || slot >= kSlotCount)
+        return {};
+    const auto index = static_cast<std::size_t>(slot);
+    return {m_engine->printerPresent[index] == 1, m_engine->portName[index],
+            m_engine->modelName[index]};
+}
+
+std::string CMainFrame::groupName(int group) const {
+    return std::string(morvelan::groupName(group));
+}
+
+std::string CMainFrame::itemName(int group, int item) const {
+    return std::string(morvelan::itemName(group, item));
+}
+
+void CMainFrame::setFunctionTreeEnabled(bool enabled) {
+    // The tree comes back at the end of the last step or when the technician abandons.
+    if (enabled && m_engine->sequenceStep != kNoSequence)
+        m_engine->serviceObserver().interventionEnded(m_engine->sequenceStep == kSealingSteps - 1
+                                                          ? "Lacração Finalizada."
+                                                          : "Seqüência abandonada");
+    m_tree->setEnabled(enabled);
+}
+
+void CMainFrame::showHelp() {
+    if (!m_help)
+        m_help = new HelpWindow(QStringLiteral("qrc:/help/"), this);
+    const bool responseOnScreen = m_response && currentForm() == m_response;
+    const auto page =
+        helpPageFor(m_code.first, m_code.second, responseOnScreen, [](const std::string& name) {
+            return QFile::exists(QStringLiteral(":/help/") + QString::fromStdString(name));
+        });
+    m_help->showPage(QString::fromStdString(page));
+}
+
+} // namespace morvelan

@@ -1,0 +1,7 @@
+#include "gui/app/CMorvelanDoc.h"
+
+namespace morvelan {
+
+CMorvelanDoc::CMorvelanDoc() : m_names(functionGroups()) {}
+
+} // namespace morvelan

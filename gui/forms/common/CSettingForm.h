@@ -1,0 +1,89 @@
+// The shape of a form that reads one setting of the printer and sends a new value: the printer
+// tabs and hidden list, the form's own fields, the buttons (send, "&Ler Configuração",
+// "Abandonar Sequencia"), the last reading of each printer, and the read-only information mode
+// that hides the send controls. A form built on it lays out its fields in body(), calls
+// finishLayout() and implements send() and refreshControls(). Lives on the user-interface
+// thread.
+#pragma once
+
+#include "core/features/common/PrinterChoice.h"
+#include "core/features/common/PrinterReadings.h"
+#include "gui/forms/common/FormChrome.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+class QFormLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace morvelan {
+
+class PrinterSelector;
+
+class CSettingForm : public CFormView {
+public:
+    struct Controls {
+        QString sendCaption = QStringLiteral("&Enviar");
+        bool readsPrinter = true;   // offers "&Ler Configuração"
+        bool choosesPrinter = true; // has the printer tabs and hidden list
+        PrinterLabelStyle labels = PrinterLabelStyle::PortModel;
+    };
+
+    // `step` is the item of "Configuração" whose reading and sending the form serves; the
+    // "Leitura de informações" items read through the same code.
+    CSettingForm(FormContext& context, const QString& formClass, int step, Controls controls);
+
+    // "&Ler Configuração": reads the printer into a fresh zeroed record and shows it; false when
+    // it did not answer (the engine has said why) and the fields stay as they were. A form whose
+    // readings are kept elsewhere (the tables) reads its own way.
+    virtual bool readPrinter();
+
+    // True once the fields show a reading of the printer rather than the values the form started
+    // with.
+    bool showsReading() const { return m_showsReading; }
+
+    QPushButton* sendButton() const { return m_send; }
+    QPushButton* readButton() const { return m_read; }
+    PrinterSelector* printerSelector() const { return m_selector; }
+
+protected:
+    // Where the form puts its fields, between the tabs and the buttons.
+    QVBoxLayout* body() const { return m_body; }
+    // A block of labelled fields in body(); the fields keep their natural width.
+    QFormLayout* addFieldRows();
+    // Adds the buttons after the fields (`extraButtons` after the read button) and applies the
+    // form's mode, in which `readModeHidden` are hidden too; call once the fields exist.
+    void finishLayout(std::initializer_list<QPushButton*> extraButtons = {},
+                      std::initializer_list<QWidget*> readModeHidden = {});
+    // The operation code's step.
+    int step() const { return m_step; }
+    // The printer selection value of a send (every present printer).
+    int selection() const;
+    // The slot whose values the fields show: the current tab's, the first slot without tabs.
+    int shownSlot() const;
+    // What the send button does.
+    virtual void send() = 0;
+    // Called before the printer is read; false leaves the reading out.
+    virtual bool readingStarts() { return true; }
+    // Called with a reading the printer answered; false keeps it off the fields (the form has
+    // said why).
+    virtual bool readingAccepted(const FormRecord&) { return true; }
+    // Called after a reading has been shown, for what a form adds to it.
+    virtual void readingShown() {}
+    // Shows what was last read from the printer of `slot` (the tab changed, or a reading came).
+    virtual void showPrinter(int slot);
+
+private:
+    int m_step;
+    bool m_showsReading = false;
+    PrinterReadings m_readings;
+    PrinterSelector* m_selector = nullptr;
+    QVBoxLayout* m_layout = nullptr;
+    QVBoxLayout* m_body = nullptr;
+    QPushButton* m_send = nullptr;
+    QPushButton* m_read = nullptr;
+};
+
+} // namespace morvelan

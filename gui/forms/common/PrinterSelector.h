@@ -1,0 +1,55 @@
+// The printer tabs and the hidden printer list of a form. The list holds "Todas as impressoras"
+// and one "Para (...)" entry per present printer, stays hidden and keeps its first entry, so a
+// send addresses every printer; the tabs name the present printers and say whose values the
+// form's fields show. Lives on the user-interface thread.
+#pragma once
+
+#include "core/features/common/FormRegistry.h"
+#include "core/features/common/FormServices.h"
+#include "core/features/common/PrinterChoice.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QTabBar;
+
+namespace morvelan {
+
+class PrinterSelector final : public QWidget {
+public:
+    PrinterSelector(FormServices& services, PrinterLabelStyle style, QWidget* parent = nullptr);
+
+    // Rebuilds the list from the printers present now, hidden, first entry selected.
+    void fillList();
+    // Replaces the tabs by one per printer present now; `onTab` hears the slot of a changed tab.
+    void fillTabs();
+    void clearTabs();
+    // The choice a form of `mode` offers: tabs in read-only information mode, the hidden list
+    // (and no tabs left from an earlier display) otherwise. Forms call it when they are built and
+    // again after a reading, which may have been the first exchange that found the printers.
+    void prepareFor(FormMode mode);
+
+    // 99 for the first list entry, else the entry's printer.
+    int selection() const;
+    // The slot of the current tab; -1 without tabs.
+    int currentSlot() const;
+    void onTabChanged(std::function<void(int slot)> handler) { m_onTab = std::move(handler); }
+
+    QTabBar* tabs() const { return m_tabs; }
+    QComboBox* list() const { return m_list; }
+
+private:
+    void updateTabFocus();
+
+    FormServices& m_services;
+    PrinterLabelStyle m_style;
+    std::vector<int> m_tabSlots;
+    std::function<void(int)> m_onTab;
+    QTabBar* m_tabs = nullptr;
+    QComboBox* m_list = nullptr;
+};
+
+} // namespace morvelan

@@ -1,0 +1,95 @@
+#include "gui/forms/executor/CRightView_06_02.h"
+
+#include "core/scripts/executor/ScriptListing.h"
+#include "gui/dialogs/CScriptOutputDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace morvelan {
+
+namespace {
+constexpr const char* kScriptFilter = "Arquivos Script (*.SEQ)|*.SEQ||";
+constexpr const char* kScriptExtension = "*.SEQ";
+constexpr const char* kNoScriptSelected = "Não existe nenhum script selecionado.";
+} // namespace
+
+CRightView_06_02::CRightView_06_02(FormContext& context)
+    : CFormView(context, QStringLiteral("CRightView_06_02")), m_runner(context.services.engine()) {
+    auto* layout = new QVBoxLayout(this);
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(new QLabel(QStringLiteral("Caminho do arquivo:"), this));
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("scriptPath"));
+    m_path->setReadOnly(true);
+    pathRow->addWidget(m_path, 1);
+    layout->addLayout(pathRow);
+
+    m_output = new QTextEdit(this);
+    m_output->setObjectName(QStringLiteral("output"));
+    m_output->setReadOnly(true);
+    m_output->setLineWrapMode(QTextEdit::NoWrap);
+    m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QTextCharFormat format;
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    format.setFont(font);
+    format.setForeground(Qt::black);
+    m_output->setCurrentCharFormat(format);
+    m_output->document()->setDefaultFont(font);
+    layout->addWidget(m_output, 1);
+
+    // Holds the plain log while it is copied, coloured, into the output area.
+    m_plain = new QTextEdit(this);
+    m_plain->setObjectName(QStringLiteral("plainLog"));
+    m_plain->setVisible(false);
+
+    auto* buttons = new QHBoxLayout;
+    m_select = new QPushButton(QStringLiteral("&Selecionar Script"), this);
+    m_select->setObjectName(QStringLiteral("selectButton"));
+    m_execute = new QPushButton(QStringLiteral("&Executar"), this);
+    m_execute->setObjectName(QStringLiteral("executeButton"));
+    buttons->addWidget(m_select);
+    buttons->addWidget(m_execute);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    addAbandonButton(layout);
+
+    connect(m_select, &QPushButton::clicked, this, &CRightView_06_02::selectScript);
+    connect(m_execute, &QPushButton::clicked, this, &CRightView_06_02::execute);
+    refreshControls();
+}
+
+void CRightView_06_02::refreshControls() {
+    m_path->setText(qtText(m_scriptPath));
+}
+
+void CRightView_06_02::selectScript() {
+    m_scriptPath.clear();
+    refreshControls();
+    const auto chosen = services().prompts().openFile(kScriptFilter, kScriptExtension);
+    if (!chosen || chosen->size() > kMaxScriptPath) {
+        return;
+    }
+    m_scriptPath = *chosen;
+    refreshControls();
+    if (const auto listing = scriptListing(m_scriptPath)) {
+        m_output->setPlainText(qtText(*listing));
+    }
+}
+
+void CRightView_06_02::execute() {
+    if (m_scriptPath.empty()) {
+        services().prompts().message(kAlertTitle, kNoScriptSelected, PromptIcon::Error);
+        return;
+    }
+    m_runner.runScript(m_scriptPath, m_logs, kAllPrinters);
+    m_plain->setPlainText(qtText(m_logs[0]));
+    showColouredScriptLog(*m_output, qtText(m_logs[0]));
+}
+
+} // namespace morvelan

@@ -1,0 +1,60 @@
+#include "gui/forms/readings/CReadingView.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace morvelan {
+
+namespace {
+constexpr int kReadingsGroup = 7;
+} // namespace
+
+CReadingView::CReadingView(FormContext& context, const QString& formClass, int step)
+    : CFormView(context, formClass), m_step(step), m_readings(services().printerSlotCount()) {
+    m_layout = new QVBoxLayout(this);
+    m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
+    m_selector->fillTabs();
+    m_selector->onTabChanged([this](int slot) { showSlot(slot); });
+    m_layout->addWidget(m_selector);
+    m_body = new QVBoxLayout;
+    m_layout->addLayout(m_body);
+    m_read = new QPushButton(QStringLiteral("&Ler Configuração Atual da Impressora"), this);
+    m_read->setObjectName(QStringLiteral("readButton"));
+    connect(m_read, &QPushButton::clicked, this, [this] { readPrinter(); });
+}
+
+void CReadingView::finishLayout(std::initializer_list<QPushButton*> extra) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_read);
+    for (auto* button : extra)
+        buttons->addWidget(button);
+    buttons->addStretch();
+    m_layout->addLayout(buttons);
+    m_layout->addStretch();
+    applyReadOnlyMode(this, {});
+}
+
+bool CReadingView::readPrinter() {
+    FormRecord reading(record().size(), '\0');
+    const bool read = services().readOperation(kReadingsGroup, m_step, reading, true);
+    // The reading detects the printer when needed, so its tab may be new.
+    m_selector->fillTabs();
+    if (!read)
+        return false;
+    // The read worker serves the first printer slot; its values belong to that tab.
+    m_readings.store(0, std::move(reading));
+    showSlot(m_selector->currentSlot() < 0 ? 0 : m_selector->currentSlot());
+    return true;
+}
+
+void CReadingView::showSlot(int slot) {
+    const FormRecord* reading = m_readings.find(slot);
+    if (reading == nullptr)
+        return;
+    record() = *reading;
+    m_showsReading = true;
+    refreshControls();
+}
+
+} // namespace morvelan
