@@ -4,6 +4,7 @@
 #include "core/base/RequestBytes.h"
 #include "core/base/StartupEnvironment.h"
 #include "core/features/backup/BackupSession.h"
+#include "core/modules/CoreModules.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
@@ -15,12 +16,8 @@
 namespace morvelan::cli {
 namespace {
 
-template <std::size_t N> std::string text(const char (&field)[N]) {
-    return fromCp1252(bufferText(field, N));
-}
-
 bool succeeded(const ResultRecord& result) {
-    return text(result.resultLine) == kSuccessResultLine;
+    return fromCp1252Field(result.resultLine) == kSuccessResultLine;
 }
 
 } // namespace
@@ -35,6 +32,7 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, s
     engine_ = std::make_unique<Engine>(
         bindLibrary(files.libraryDirectory, libraryLogDirectory(logBase.empty() ? "." : logBase)),
         prompts_, frame_, files.dataDirectory);
+    registerCoreModules(*engine_);
     history_ = std::make_unique<CliHistoryRecording>(*engine_, err_);
 }
 
@@ -52,9 +50,11 @@ void CliSession::printTexts(const ResultRecord& result) {
                  "Estado da Execução do Comando: %s\nEstado dos Parâmetros: %s\n"
                  "Estado da Comunicação: %s\nEstado da Impressora: %s\n"
                  "Estado Fiscal da Impressora: %s\n",
-                 text(result.resultLine).c_str(), text(result.fieldErrorText).c_str(),
-                 text(result.portStatusText).c_str(), text(result.printerStatusText).c_str(),
-                 text(result.fiscalStatusText).c_str());
+                 fromCp1252Field(result.resultLine).c_str(),
+                 fromCp1252Field(result.fieldErrorText).c_str(),
+                 fromCp1252Field(result.portStatusText).c_str(),
+                 fromCp1252Field(result.printerStatusText).c_str(),
+                 fromCp1252Field(result.fiscalStatusText).c_str());
 }
 
 int CliSession::status() {

@@ -5,6 +5,7 @@
 #include "core/base/CommandFileCheck.h"
 #include "core/base/Cp1252.h"
 #include "core/base/Prompts.h"
+#include "core/base/TextTrim.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,8 +14,6 @@ namespace morvelan {
 namespace {
 
 using Request = std::vector<char>;
-
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
 
 void fail(Prompts& prompts, const std::string& text) {
     prompts.message(kErrorTitle, text + kWorkingFileKept, PromptIcon::Error);
@@ -35,13 +34,6 @@ Request fileRequest(std::string_view path, std::string_view identification = {})
 }
 
 } // namespace
-
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
 
 bool loadCommandFile(const std::string& path, CommandFileStore& file, Prompts& prompts) {
     if (path.empty()) {

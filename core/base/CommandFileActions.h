@@ -29,9 +29,6 @@ inline constexpr std::size_t kMaxIdentification = 1023;
 
 enum class SaveKind { NewFile, SaveAs };
 
-// `text` without white space at either end.
-std::string trimmed(std::string_view text);
-
 // "&Carregar Arquivo": replaces the working file by the command file at `path` (UTF-8) and
 // refreshes the title. True when the working file was replaced.
 bool loadCommandFile(const std::string& path, CommandFileStore& file, Prompts& prompts);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace morvelan {
 namespace {
@@ -92,6 +93,10 @@ std::string fromCp1252(std::string_view cp1252) {
         appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
     }
     return out;
+}
+
+std::string fromCp1252Field(const char* field, std::size_t size) {
+    return fromCp1252(std::string_view(field, strnlen(field, size)));
 }
 
 } // namespace morvelan

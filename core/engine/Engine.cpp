@@ -3,28 +3,14 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
 #include <vector>
 
 namespace morvelan {
-namespace {
-
-// The codes whose read worker receives the form's request data.
-bool readTakesData(int type, int step) {
-    if (type == 6) {
-        return step == 2 || step == 3 || (step >= 5 && step <= 11) || step == 13 ||
-               (step >= 15 && step <= 18);
-    }
-    return type == 7 && (step == 2 || step == 6 || step == 15 || step == 16);
-}
-
-std::string recordText(const char* text, std::size_t size) {
-    return fromCp1252(bufferText(text, size));
-}
-
-} // namespace
+namespace {} // namespace
 
 Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
                std::string programDirectory)
@@ -90,11 +76,9 @@ void Engine::runOperation(int type, int step, std::span<char> data, int selectio
     frame_.showResponsePanel();
     operationType = type;
     operationStep = step;
-    if (type == 1 && step == 1) {
-        detectionNeeded = 1;
-    }
-    if (type == 3 && step == 1) {
-        keyHistoryPath = programDirectory_ + "/kvkhist.khf";
+    const OperationEntry* entry = operations_.find(type, step);
+    if (entry != nullptr && entry->beforeRun) {
+        entry->beforeRun(*this);
     }
     commandFile_.writeCommandFile(type, step, data);
     if (!ensurePrinter()) {
@@ -111,7 +95,7 @@ void Engine::runOperation(int type, int step, std::span<char> data, int selectio
     // Recorded before any message box or the response panel: a program closed or killed while
     // the technician reads the outcome keeps what the printer did.
     if (started != 0) {
-        const bool tables = type == 6 && step >= 7 && step <= 10;
+        const bool tables = entry != nullptr && entry->listsTableErrors;
         reportRun(
             {.kind = RunKind::Operation,
              .type = type,
@@ -122,33 +106,41 @@ void Engine::runOperation(int type, int step, std::span<char> data, int selectio
              .requestData = data,
              .tableErrors = tables ? std::string_view(tableErrorText[0]) : std::string_view()});
     }
-    applyAfterEffects(type, step, data, selection);
+    applyAfterEffects(entry, data, selection);
     frame_.showResult(selection, type, step, ResultRecord(resultRecords[0]));
 }
 
 void Engine::runWorker(WorkerArgument& argument) {
-    const OperationBody* body = operations_.find(operationType, operationStep);
-    const int resultCode = body != nullptr ? (*body)(*this, argument) : 0;
-    argument.result->resultCode = resultCode;
+    const OperationEntry* entry = operations_.find(operationType, operationStep);
+    // The printer's status would describe its last exchange, not this one, and would pass for a
+    // success: a code without a body says that it did not run.
+    if (entry == nullptr) {
+        markUnavailable(*argument.result);
+        return;
+    }
+    argument.result->resultCode = entry->body(*this, argument);
     decodeStatus(*argument.result, argument.slot);
 }
 
-void Engine::applyAfterEffects(int type, int step, std::span<char> data, int selection) {
-    const bool present = printerPresent[0] == 1;
-    if (type == 6 && step == 4 && present && resultRecords[0].resultCode == 0) {
-        prompts_.message(kAlertTitle, kPowerCycleMessage, PromptIcon::Information);
+void Engine::markUnavailable(ResultRecord& result) {
+    std::memset(&result, 0, sizeof result);
+    result.resultCode = kUnavailableResultCode;
+    const std::string line = toCp1252(kUnavailableResultLine);
+    std::memcpy(result.resultLine, line.data(),
+                std::min(line.size(), sizeof result.resultLine - 1));
+}
+
+void Engine::applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection) {
+    if (entry == nullptr) {
+        return;
     }
-    if (type == 6 && step >= 7 && step <= 10 && present && !tableErrorText[0].empty()) {
+    if (entry->listsTableErrors && printerPresent[0] == 1 && !tableErrorText[0].empty()) {
         prompts_.message(kErrorTitle,
                          "( " + portName[0] + " - " + modelName[0] + " )\n\n" + tableErrorText[0],
                          PromptIcon::Error);
     }
-    if (type == 6 && step == 13 && data.size() >= 2) {
-        data[1] = 1;
-        if (present && (selection == kAllPrinters || selection == 0) &&
-            resultRecords[0].resultCode == 0) {
-            data[1] = 0;
-        }
+    if (entry->afterRun) {
+        entry->afterRun(*this, data, selection);
     }
 }
 
@@ -162,7 +154,9 @@ bool Engine::readOperation(int type, int step, std::span<char> data, bool showMe
     for (auto& outcome : readOutcome) {
         outcome = kReadNone;
     }
-    const std::span<char> readData = readTakesData(type, step) ? data : std::span<char>{};
+    const OperationEntry* reading = readings_.find(type, step);
+    const std::span<char> readData =
+        reading != nullptr && reading->takesData ? data : std::span<char>{};
     const int started = runWorkers(0, [this, readData](int slot) {
         const auto index = static_cast<std::size_t>(slot);
         std::memset(&resultRecords[index], 0, sizeof(ResultRecord));
@@ -191,17 +185,19 @@ bool Engine::readOperation(int type, int step, std::span<char> data, bool showMe
 
 void Engine::runReadWorker(WorkerArgument& argument) {
     const auto index = static_cast<std::size_t>(argument.slot);
-    const OperationBody* body = readings_.find(operationType, operationStep);
-    const int resultCode = body != nullptr ? (*body)(*this, argument) : 0;
-    if (body != nullptr && resultCode == 0) {
-        readOutcome[index] = kReadSucceeded;
-        return;
+    const OperationEntry* entry = readings_.find(operationType, operationStep);
+    if (entry == nullptr) {
+        markUnavailable(*argument.result);
+    } else {
+        argument.result->resultCode = entry->body(*this, argument);
+        if (argument.result->resultCode == 0) {
+            readOutcome[index] = kReadSucceeded;
+            return;
+        }
+        decodeStatus(*argument.result, argument.slot);
     }
-    argument.result->resultCode = resultCode;
-    decodeStatus(*argument.result, argument.slot);
     readErrorText[index] =
-        "( " + portName[index] + " ) " +
-        recordText(argument.result->resultLine, sizeof argument.result->resultLine) + "\n";
+        "( " + portName[index] + " ) " + fromCp1252Field(argument.result->resultLine) + "\n";
     readOutcome[index] = kReadFailed;
 }
 
@@ -220,15 +216,14 @@ bool Engine::checkMitMode(int selection) {
     if (!slotSelected(0, selection, 0)) {
         return true;
     }
-    const std::string fiscal = recordText(status.fiscalStatusText, sizeof status.fiscalStatusText);
-    const auto startsWith = [&fiscal](const char* prefix) {
-        return fiscal.starts_with(std::string_view(prefix));
-    };
-    if (startsWith("Modo Fiscalizado - Modo de Intervenção Técnica") ||
-        startsWith("Modo manufatura (Não-Fiscalizado) - Modo de Intervenção Técnica")) {
+    const std::optional<FiscalState> fiscal = fiscalState[0];
+    if (!fiscal || !fiscal->technicalIntervention) {
+        return false;
+    }
+    if (fiscal->mode == FiscalMode::Fiscalized || fiscal->mode == FiscalMode::Manufacture) {
         return true;
     }
-    if (startsWith("Modo bloqueado - Modo de Intervenção Técnica")) {
+    if (fiscal->mode == FiscalMode::Blocked) {
         // The forced clock setting takes the printer out of the blocked state into MIT; it
         // prints, so it runs on a worker like every other exchange.
         runWorkers(selection, [this](int) {
@@ -255,8 +250,8 @@ void Engine::sendFile(SendFileRequest& request, int selection) {
     });
     if (started != 0) {
         const SendFileSlot& slot0 = request.slots[0];
-        const std::string command = recordText(request.command, sizeof request.command);
-        const std::string answer = recordText(slot0.answer, sizeof slot0.answer);
+        const std::string command = fromCp1252Field(request.command);
+        const std::string answer = fromCp1252Field(slot0.answer);
         reportRun({.kind = RunKind::RawCommand,
                    .startedAt = startedAt,
                    .endedAt = std::chrono::system_clock::now(),

@@ -16,11 +16,13 @@
 #include "core/engine/KorvaLibrary.h"
 #include "core/engine/OperationTable.h"
 #include "core/engine/ServiceObserver.h"
+#include "core/engine/StatusText.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <semaphore>
 #include <span>
 #include <string>
@@ -41,6 +43,10 @@ inline constexpr const char* kPowerCycleMessage =
     "Para que a configuração seja aceita, é necessário desligar e ligar a impressora.";
 inline constexpr const char* kOfflineResultLine = "ERRO - IMPRESSORA OFFLINE OU DESCONECTADA";
 inline constexpr const char* kRawStatusCommand = "0001|0000";
+// An operation code the program has no body for: nothing is sent, and the run is a failure.
+inline constexpr const char* kUnavailableResultLine =
+    "Função não disponível nesta versão do programa.";
+inline constexpr int kUnavailableResultCode = -2;
 
 // The caller's buffer of sendFile: the raw command, then per slot the answer and the outcome.
 struct SendFileSlot {
@@ -140,6 +146,8 @@ public:
     std::array<std::string, kSlotCount> tableErrorText;
     std::array<std::uint8_t, kSlotCount> readOutcome{};
     std::array<std::string, kSlotCount> readErrorText;
+    // The fiscal word of the last status decoded for each slot; none when it could not be read.
+    std::array<std::optional<FiscalState>, kSlotCount> fiscalState;
     // Path of the key history file, set when operation 3.1 runs.
     std::string keyHistoryPath;
     std::binary_semaphore librarySemaphore{1};
@@ -147,8 +155,9 @@ public:
 private:
     void runWorker(WorkerArgument& argument);
     void runReadWorker(WorkerArgument& argument);
+    static void markUnavailable(ResultRecord& result);
     void detectSlot(int slot);
-    void applyAfterEffects(int type, int step, std::span<char> data, int selection);
+    void applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection);
     bool slotSelected(int slot, int selection, int presentSeen) const;
 
     Prompts& prompts_;

@@ -2,6 +2,7 @@
 // records the slot's port, model and generation.
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
+#include "core/base/TextTrim.h"
 #include "core/engine/Engine.h"
 
 #include <array>
@@ -19,15 +20,8 @@ constexpr std::size_t kModelOffset = 60;
 constexpr std::size_t kModelWidth = 20;
 constexpr std::size_t kMfdSerialOffset = 20;
 
-// A blank-padded field of the printer data text, without its padding.
-std::string_view trimmedField(const char* field, std::size_t width) {
-    std::string_view text = bufferText(field, width);
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+// The printer data text pads its fields with spaces; nothing else is taken off them.
+constexpr std::string_view kPadding = " ";
 
 } // namespace
 
@@ -87,15 +81,15 @@ void Engine::detectSlot(int slot) {
 
     char printerData[110] = {};
     result.resultCode = call(&LibraryEntries::Obter_Dados_Impressora, printerData);
-    std::string_view model = bufferText(printerData + kModelOffset, kModelWidth);
-    model.remove_prefix(std::min(model.find_first_not_of(' '), model.size()));
     // The printer pads the model field with blanks; they would only widen every message and label
     // that names the printer, as in "( QP-R4100 MKIII      )".
-    model.remove_suffix(model.size() - std::min(model.find_last_not_of(' ') + 1, model.size()));
+    const std::string model =
+        trimmed(bufferText(printerData + kModelOffset, kModelWidth), kPadding);
     modelName[index] = fromCp1252(model);
     // The serial numbers tell one printer from another of the same model in the service history.
-    fiscalMemorySerial[index] = fromCp1252(trimmedField(printerData, kModelWidth));
-    mfdSerial[index] = fromCp1252(trimmedField(printerData + kMfdSerialOffset, kModelWidth));
+    fiscalMemorySerial[index] = fromCp1252(trimmed(bufferText(printerData, kModelWidth), kPadding));
+    mfdSerial[index] =
+        fromCp1252(trimmed(bufferText(printerData + kMfdSerialOffset, kModelWidth), kPadding));
 
     isMkiii[index] = 0;
     for (const std::string_view prefix : kMkiiiModels) {

@@ -33,6 +33,8 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
     if (printerPresent[static_cast<std::size_t>(slot)] != 1) {
         return;
     }
+    auto& fiscal = fiscalState[static_cast<std::size_t>(slot)];
+    fiscal.reset();
     char status[21] = {};
     int returned = call(&LibraryEntries::Obter_Estado_Impressora, status);
     // Right after the port was opened the library has no exchange to report on: ask the printer.
@@ -47,6 +49,7 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
         return;
     }
     const DecodedStatus decoded = decodeStatusText(bufferText(status, 20));
+    fiscal = fiscalStateOf(bufferText(status, 20));
     putRecordText(result.fieldErrorText, decoded.fieldErrorText);
     putRecordText(result.portStatusText, decoded.portStatusText);
     putRecordText(result.printerStatusText, decoded.printerStatusText);

@@ -91,13 +91,23 @@ template <auto Entry> int noArgument(Engine& engine, Arg&) {
 } // namespace
 
 void registerLibraryCallOperations(OperationTable& t) {
-    t.add(1, 1, communicationCheck);
+    // "Verificar comunicação" always looks for the printer anew.
+    t.add(1, 1, {.body = communicationCheck, .beforeRun = [](Engine& engine) {
+                     engine.detectionNeeded = 1;
+                 }});
     t.add(6, 1, [](Engine& engine, Arg&) {
         return engine.call(&E::Ajustar_Relogio, kMitDate, kMitTime, 0);
     });
     t.add(6, 2, headerLines);
     t.add(6, 3, oneText<&E::Configurar_Simbolo_Moeda, 5>);
-    t.add(6, 4, oneText<&E::Config_Serial_Impressora, 6>);
+    t.add(6, 4,
+          {.body = oneText<&E::Config_Serial_Impressora, 6>,
+           .afterRun = [](Engine& engine, std::span<char>, int) {
+               if (engine.printerPresent[0] == 1 && engine.resultRecords[0].resultCode == 0) {
+                   engine.prompts().message(kAlertTitle, kPowerCycleMessage,
+                                            PromptIcon::Information);
+               }
+           }});
     t.add(6, 5, [](Engine& engine, Arg& a) {
         return engine.call(&E::Ajustar_Relogio, textAt(a.data, 0, 9).c_str(),
                            textAt(a.data, 9, 7).c_str(), 1);

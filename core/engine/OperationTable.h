@@ -1,6 +1,7 @@
-// Dispatch by operation code as data: a table from (type, step) to the body a worker runs. The
-// engine fills it with the bodies that are one library call; each feature module registers its
-// own (tables, fiscalization, keys) without the engine knowing the forms.
+// Dispatch by operation code as data: a table from (type, step) to the body a worker runs and
+// what the run does around it. The engine fills it with the bodies that are one library call;
+// each feature module registers its own (tables, fiscalization, keys), so the engine neither
+// knows the forms nor tests an operation code.
 #pragma once
 
 #include "core/base/ResultRecord.h"
@@ -30,18 +31,37 @@ struct WorkerArgument {
 // on the worker thread and may touch only its argument and its slot's state in the engine.
 using OperationBody = std::function<int(Engine& engine, WorkerArgument& argument)>;
 
+// A body and what its run needs besides it, said by the module that registers the body.
+struct OperationEntry {
+    OperationBody body;
+    // On the user-interface thread, before the command file is written and the printer detected.
+    std::function<void(Engine& engine)> beforeRun;
+    // On the user-interface thread, once the workers are done and before the response panel: the
+    // run's own messages and the outcome bytes it hands back in the request data.
+    std::function<void(Engine& engine, std::span<char> data, int selection)> afterRun;
+    // The workers list each failed table entry in tableErrorText; the run shows and records it.
+    bool listsTableErrors = false;
+    // Readings only: whether the read worker receives the form's request data.
+    bool takesData = true;
+};
+
 class OperationTable {
 public:
-    // Registers (or replaces) the body of operation (type, step).
-    void add(int type, int step, OperationBody body) { bodies_[{type, step}] = std::move(body); }
-    // The body of (type, step), or null when the code has none.
-    const OperationBody* find(int type, int step) const {
-        const auto it = bodies_.find({type, step});
-        return it == bodies_.end() ? nullptr : &it->second;
+    // Registers (or replaces) operation (type, step).
+    void add(int type, int step, OperationEntry entry) {
+        entries_[{type, step}] = std::move(entry);
+    }
+    void add(int type, int step, OperationBody body) {
+        add(type, step, OperationEntry{std::move(body)});
+    }
+    // The entry of (type, step), or null when the code has none.
+    const OperationEntry* find(int type, int step) const {
+        const auto it = entries_.find({type, step});
+        return it == entries_.end() ? nullptr : &it->second;
     }
 
 private:
-    std::map<std::pair<int, int>, OperationBody> bodies_;
+    std::map<std::pair<int, int>, OperationEntry> entries_;
 };
 
 // The event log reading (7.16): the log text in bytes 0-270, its character count from byte 271.

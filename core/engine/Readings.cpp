@@ -142,7 +142,8 @@ void registerReadings(OperationTable& t) {
     t.add(6, 18, rounding);
     t.add(7, 2, wholeText<&E::Obter_Dados_Impressora, 108>);
     t.add(7, 6, wholeText<&E::Obter_Dados_Jornada, 67>);
-    t.add(7, 13, wholeText<&E::Obter_Operador, 20>);
+    // The operator reading of group 7 fills no form record of its own.
+    t.add(7, 13, {.body = wholeText<&E::Obter_Operador, 20>, .takesData = false});
     t.add(7, 15, [](Engine& engine, Arg& a) {
         unsigned short switches = 0;
         const int result = engine.call(&E::Obter_Estado_Microchaves, &switches);

@@ -133,14 +133,27 @@ std::string_view documentText(unsigned word) {
     }
 }
 
+FiscalMode fiscalModeOf(unsigned word) {
+    if (bit(word, 15)) {
+        return bit(word, 14) ? FiscalMode::Fiscalized : FiscalMode::Manufacture;
+    }
+    return bit(word, 14) ? FiscalMode::Undefined : FiscalMode::Blocked;
+}
+
 std::string fiscalStatusText(unsigned word) {
     std::string text;
-    if (bit(word, 15) && bit(word, 14)) {
+    switch (fiscalModeOf(word)) {
+    case FiscalMode::Fiscalized:
         text += "Modo Fiscalizado - ";
-    } else if (bit(word, 15)) {
+        break;
+    case FiscalMode::Manufacture:
         text += "Modo manufatura (Não-Fiscalizado) - ";
-    } else if (!bit(word, 14)) {
+        break;
+    case FiscalMode::Blocked:
         text += "Modo bloqueado - ";
+        break;
+    case FiscalMode::Undefined:
+        break;
     }
     text += bit(word, 12) ? "Modo de Intervenção Técnica - " : "Modo de operação normal - ";
     if (bit(word, 11) && bit(word, 10)) {
@@ -168,6 +181,11 @@ DecodedStatus decodeStatusText(std::string_view status) {
     decoded.fiscalStatusText = fiscalStatusText(hexField(status, 12, 4));
     decoded.returnCode = fieldError != 0 ? "0004" : std::string(field(status, 16, 4));
     return decoded;
+}
+
+FiscalState fiscalStateOf(std::string_view status) {
+    const unsigned word = hexField(status, 12, 4);
+    return {fiscalModeOf(word), bit(word, 12)};
 }
 
 std::string resultLineFor(std::string_view returnCode, std::string_view message) {

@@ -19,6 +19,15 @@ struct DecodedStatus {
 
 DecodedStatus decodeStatusText(std::string_view status);
 
+// The fiscal word's mode and technical-intervention bits, for the checks that must not depend on
+// the wording of the decoded texts.
+enum class FiscalMode { Fiscalized, Manufacture, Blocked, Undefined };
+struct FiscalState {
+    FiscalMode mode = FiscalMode::Undefined;
+    bool technicalIntervention = false;
+};
+FiscalState fiscalStateOf(std::string_view status);
+
 // "( code ) - Resultado sem erro" for "0000", else "( code ) - " and the library's message.
 std::string resultLineFor(std::string_view returnCode, std::string_view message);
 

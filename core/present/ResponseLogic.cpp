@@ -1,6 +1,7 @@
 #include "core/present/ResponseLogic.h"
 
 #include "core/base/ResultRecord.h"
+#include "core/base/TextTrim.h"
 
 namespace morvelan {
 
@@ -8,16 +9,7 @@ namespace {
 constexpr std::string_view kBlockedPrefix = "Modo bloqueado";
 constexpr int kNoSequenceStep = 99;
 constexpr int kLastSealingStep = 6;
-
-std::string trimmed(const std::string& text) {
-    return std::string(trimLeadingBlanks(text));
-}
 } // namespace
-
-std::string_view trimLeadingBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
-}
 
 std::string responseTitle(std::string_view groupName, std::string_view itemName) {
     std::string title(groupName);
@@ -28,12 +20,12 @@ std::string responseTitle(std::string_view groupName, std::string_view itemName)
 
 ResponseContent responseContent(std::string_view title, const PrinterTexts& texts) {
     ResponseContent content;
-    content.title = trimLeadingBlanks(title);
-    content.texts.resultLine = trimmed(texts.resultLine);
-    content.texts.fieldError = trimmed(texts.fieldError);
-    content.texts.portStatus = trimmed(texts.portStatus);
-    content.texts.printerStatus = trimmed(texts.printerStatus);
-    content.texts.fiscalStatus = trimmed(texts.fiscalStatus);
+    content.title = trimmedLeft(title, kBlanksAndLineEnds);
+    content.texts.resultLine = trimmedLeft(texts.resultLine, kBlanksAndLineEnds);
+    content.texts.fieldError = trimmedLeft(texts.fieldError, kBlanksAndLineEnds);
+    content.texts.portStatus = trimmedLeft(texts.portStatus, kBlanksAndLineEnds);
+    content.texts.printerStatus = trimmedLeft(texts.printerStatus, kBlanksAndLineEnds);
+    content.texts.fiscalStatus = trimmedLeft(texts.fiscalStatus, kBlanksAndLineEnds);
     content.lastRunFailed = content.texts.resultLine != kSuccessResultLine;
     content.printerBlocked = content.texts.fiscalStatus.starts_with(kBlockedPrefix);
     return content;

@@ -30,8 +30,6 @@ struct SequenceButtons {
     bool sequenceFinished = false; // the last step has run: tell the technician, free the tree
 };
 
-std::string_view trimLeadingBlanks(std::string_view text);
-
 // "Group :: Item", the command title of the panel.
 std::string responseTitle(std::string_view groupName, std::string_view itemName);
 

@@ -1,6 +1,7 @@
 #include "gui/app/CMainFrame.h"
 
 #include "core/base/CommandFileActions.h"
+#include "core/modules/CoreModules.h"
 #include "core/present/SealingSequence.h"
 #include "gui/app/CLeftView.h"
 #include "gui/app/CRightView_00_00.h"
@@ -62,6 +63,7 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
     createPanes();
     // 2-3. The library, and the engine whose state starts with no printer and detection due.
     m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
+    registerCoreModules(*m_engine);
     new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
     // 4. The size the window takes when it is restored from maximised.
     resize(kRestoredWidth, kRestoredHeight);

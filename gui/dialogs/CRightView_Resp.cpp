@@ -12,22 +12,16 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include <cstring>
-
 namespace morvelan {
 
 namespace {
 
 constexpr int kEveryPrinter = 99;
 
-template <std::size_t N> std::string utf8Field(const char (&field)[N]) {
-    return fromCp1252(std::string_view(field, strnlen(field, N)));
-}
-
 PrinterTexts textsOf(const ResultRecord& record) {
-    return {utf8Field(record.resultLine), utf8Field(record.fieldErrorText),
-            utf8Field(record.portStatusText), utf8Field(record.printerStatusText),
-            utf8Field(record.fiscalStatusText)};
+    return {fromCp1252Field(record.resultLine), fromCp1252Field(record.fieldErrorText),
+            fromCp1252Field(record.portStatusText), fromCp1252Field(record.printerStatusText),
+            fromCp1252Field(record.fiscalStatusText)};
 }
 
 QLineEdit* readOnlyLine(const char* objectName, QWidget* parent) {

@@ -2,7 +2,6 @@
 
 #include "core/base/CommandFileLayout.h"
 #include "core/base/Cp1252.h"
-#include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
 #include "core/engine/FunctionNames.h"
 
@@ -12,10 +11,6 @@
 
 namespace morvelan::history {
 namespace {
-
-template <std::size_t N> std::string text(const char (&field)[N]) {
-    return fromCp1252(bufferText(field, N));
-}
 
 std::string label(const RunReport& report) {
     switch (report.kind) {
@@ -111,11 +106,11 @@ void HistoryRecorder::runEnded(const Engine& engine, const RunReport& report) {
     entry.startedAt = historyTime(report.startedAt);
     entry.endedAt = historyTime(report.endedAt);
     entry.resultCode = result.resultCode;
-    entry.fieldError = text(result.fieldErrorText);
-    entry.portStatus = text(result.portStatusText);
-    entry.printerStatus = text(result.printerStatusText);
-    entry.fiscalStatus = text(result.fiscalStatusText);
-    entry.resultLine = text(result.resultLine);
+    entry.fieldError = fromCp1252Field(result.fieldErrorText);
+    entry.portStatus = fromCp1252Field(result.portStatusText);
+    entry.printerStatus = fromCp1252Field(result.printerStatusText);
+    entry.fiscalStatus = fromCp1252Field(result.fiscalStatusText);
+    entry.resultLine = fromCp1252Field(result.resultLine);
     entry.requestBlock = requestBlock(report);
     entry.tableErrors = std::string(report.tableErrors);
     entry.command = std::string(report.command);

@@ -3,6 +3,7 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/CommandFileCheck.h"
 #include "core/base/Cp1252.h"
+#include "core/base/TextTrim.h"
 #include "core/features/tables/TableRecords.h"
 #include "core/features/tables/TableText.h"
 #include "core/features/usersettings/UserSettings.h"

@@ -1,11 +1,10 @@
 #include "core/features/backup/BackupSettings.h"
 
 #include "core/base/CommandFileLayout.h"
+#include "core/base/TextTrim.h"
 #include "core/engine/Engine.h"
 #include "core/engine/FunctionNames.h"
 #include "core/features/readings/ReadingTexts.h"
-#include "core/features/tables/TableText.h"
-#include "core/features/tables/TableWrites.h"
 #include "core/features/usersettings/UserSettings.h"
 
 #include <cstdio>
@@ -16,13 +15,13 @@ namespace {
 
 // Runs the reading body of (type, step) on the calling worker; true when it succeeded.
 bool readInto(Engine& engine, int slot, int type, int step, FormRecord& record) {
-    const OperationBody* body = engine.readings().find(type, step);
-    if (body == nullptr) {
+    const OperationEntry* reading = engine.readings().find(type, step);
+    if (reading == nullptr) {
         return false;
     }
     ResultRecord result{};
     WorkerArgument argument{slot, record, engine.isMkiii[static_cast<std::size_t>(slot)], &result};
-    return (*body)(engine, argument) == 0;
+    return reading->body(engine, argument) == 0;
 }
 
 // The printer answers "S" for rounding and anything else for truncation; the form sends "A" or
@@ -47,8 +46,6 @@ std::size_t settingSize(int step) {
 }
 
 PrinterSettings readPrinterSettings(Engine& engine) {
-    // The table readings belong to their module; registering replaces, so this costs nothing.
-    tables::registerTableOperations(engine);
     PrinterSettings settings;
     const bool mkiii = engine.isMkiii[0] == 1;
     const int started = engine.runWorkers(0, [&](int slot) {
@@ -68,7 +65,7 @@ PrinterSettings readPrinterSettings(Engine& engine) {
         FormRecord data(kPrinterDataRecordSize, '\0');
         if (readInto(engine, slot, 7, 2, data)) {
             const std::string text(data.data(), strnlen(data.data(), data.size()));
-            settings.serialNumber = tables::trimmed(serializationFields(text)[0]);
+            settings.serialNumber = trimmed(serializationFields(text)[0]);
         }
     });
     if (started == 0) {

@@ -1,5 +1,6 @@
 #include "core/features/backup/RestorePlan.h"
 
+#include "core/base/TextTrim.h"
 #include "core/features/settings/HeaderLines.h"
 #include "core/features/settings/SettingTexts.h"
 #include "core/features/tables/ChangePlan.h"
@@ -79,7 +80,7 @@ std::size_t changedFlagOffset(int table) {
 template <typename R> void trimFields(FormRecord& record) {
     R table = tables::loadRecord<R>(record);
     const auto trim = [](auto& field) {
-        tables::setField(field, tables::trimmed(tables::fieldText(field)));
+        tables::setField(field, trimmed(tables::fieldText(field)));
     };
     if constexpr (std::is_same_v<R, tables::PaymentRequest>) {
         for (auto& row : table.rows) {
@@ -124,8 +125,8 @@ std::string tableDifferences(int table, std::span<const char> file, std::span<co
 
 std::string currencyDifferences(std::span<const char> file, std::span<const char> printer,
                                 FormRecord& toSend) {
-    const std::string f = settings::trimmed(settings::currencySymbol(file));
-    const std::string p = settings::trimmed(settings::currencySymbol(printer));
+    const std::string f = trimmed(settings::currencySymbol(file), kBlanksAndLineEnds);
+    const std::string p = trimmed(settings::currencySymbol(printer), kBlanksAndLineEnds);
     toSend = settings::currencyRecord(f);
     return f == p ? std::string()
                   : changeLine("O símbolo da moeda", p, f) + settings::kCurrencyNote + "\n";
@@ -144,8 +145,8 @@ std::string issqnDifferences(std::span<const char> file, std::span<const char> p
 
 std::string operatorDifferences(std::span<const char> file, std::span<const char> printer,
                                 FormRecord& toSend) {
-    const std::string f = settings::trimmed(fiscal::operatorName(file));
-    const std::string p = settings::trimmed(fiscal::operatorName(printer));
+    const std::string f = trimmed(fiscal::operatorName(file), kBlanksAndLineEnds);
+    const std::string p = trimmed(fiscal::operatorName(printer), kBlanksAndLineEnds);
     toSend.assign(fiscal::kOperatorRecordSize, '\0');
     fiscal::putOperator(toSend, f);
     return f == p ? std::string() : changeLine("O operador", p, f);

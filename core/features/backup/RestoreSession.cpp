@@ -5,7 +5,6 @@
 
 #include "core/base/CommandFileActions.h"
 #include "core/base/Cp1252.h"
-#include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
 #include "core/features/backup/BackupFile.h"
 #include "core/features/backup/BackupIntervention.h"
@@ -23,16 +22,16 @@ std::string printerLabel(const Engine& engine) {
 
 // Why a send failed; empty when it succeeded.
 std::string sendOne(Engine& engine, int slot, PlannedChange& change) {
-    const OperationBody* body = engine.operations().find(6, change.step);
-    if (body == nullptr) {
+    const OperationEntry* operation = engine.operations().find(6, change.step);
+    if (operation == nullptr) {
         return "operação indisponível";
     }
     ResultRecord result{};
     WorkerArgument argument{slot, change.record, engine.isMkiii[static_cast<std::size_t>(slot)],
                             &result};
-    result.resultCode = (*body)(engine, argument);
+    result.resultCode = operation->body(engine, argument);
     engine.decodeStatus(result, slot);
-    const std::string line = fromCp1252(bufferText(result.resultLine, sizeof result.resultLine));
+    const std::string line = fromCp1252Field(result.resultLine);
     if (result.resultCode == 0 && line == kSuccessResultLine) {
         return {};
     }

@@ -18,7 +18,7 @@ std::string recordChars(std::span<const char> record, std::size_t offset, std::s
         return {};
     const std::size_t limit = std::min(count, record.size() - offset);
     const char* start = record.data() + offset;
-    return fromCp1252(std::string_view(start, strnlen(start, limit)));
+    return fromCp1252Field(start, limit);
 }
 
 void putRecordText(std::span<char> record, std::size_t offset, std::size_t width,

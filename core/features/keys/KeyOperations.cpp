@@ -98,9 +98,12 @@ int readPublicKey(Engine& engine, WorkerArgument&) {
 } // namespace
 
 void registerKeyOperations(Engine& engine, RandomSource random) {
-    engine.operations().add(3, 1, [random = std::move(random)](Engine& e, WorkerArgument& a) {
-        return loadNewKey(e, a, random);
-    });
+    engine.operations().add(
+        3, 1,
+        {.body = [random = std::move(random)](
+                     Engine& e, WorkerArgument& a) { return loadNewKey(e, a, random); },
+         // The key history lies in the program's directory, beside the other files it owns.
+         .beforeRun = [](Engine& e) { e.keyHistoryPath = e.programDirectory() + "/kvkhist.khf"; }});
     engine.operations().add(3, 2, enableKey);
     engine.operations().add(3, 3, readPublicKey);
 }
@@ -110,7 +113,6 @@ bool startKeyGeneration(FormServices& services, int slot) {
     if (!printer.present || !printer.isMkiii) {
         return false;
     }
-    registerKeyOperations(services.engine());
     std::vector<char> request(kKeyRequestSize, '\0');
     services.runOperation(3, 1, request, slot);
     return true;

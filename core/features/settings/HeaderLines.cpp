@@ -1,8 +1,8 @@
 #include "core/features/settings/HeaderLines.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/TextTrim.h"
 #include "core/features/settings/SettingRecords.h"
-#include "core/features/settings/SettingTexts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -38,7 +38,7 @@ std::string encodeHeaderLine(const HeaderLine& line) {
 HeaderLine decodeHeaderLine(std::string_view printerLine) {
     HeaderLine line;
     if (printerLine.empty() || printerLine.front() != kEscape) {
-        line.text = trimmed(fromCp1252(printerLine));
+        line.text = trimmed(fromCp1252(printerLine), kBlanksAndLineEnds);
         return line;
     }
     int value = printerLine.size() > 1 ? static_cast<unsigned char>(printerLine[1]) : 0;
@@ -65,7 +65,8 @@ HeaderLine decodeHeaderLine(std::string_view printerLine) {
     }
     a.bold = value > 0;
     line.text =
-        trimmed(fromCp1252(printerLine.substr(std::min<std::size_t>(2, printerLine.size()))));
+        trimmed(fromCp1252(printerLine.substr(std::min<std::size_t>(2, printerLine.size()))),
+                kBlanksAndLineEnds);
     return line;
 }
 
@@ -95,8 +96,10 @@ HeaderValues headerValues(std::span<const char> record) {
         }
         values.lines[n] = decodeHeaderLine(bytes);
     }
-    values.ecfNumber = trimmed(recordText(record, kHeaderEcfOffset, kHeaderEcfWidth));
-    values.storeNumber = trimmed(recordText(record, kHeaderStoreOffset, kHeaderStoreWidth));
+    values.ecfNumber =
+        trimmed(recordText(record, kHeaderEcfOffset, kHeaderEcfWidth), kBlanksAndLineEnds);
+    values.storeNumber =
+        trimmed(recordText(record, kHeaderStoreOffset, kHeaderStoreWidth), kBlanksAndLineEnds);
     values.sendTradeName = !isBlank(values.lines[1].text);
     values.sendSecondAddress = !isBlank(values.lines[3].text);
     return values;

@@ -1,23 +1,12 @@
 #include "core/features/settings/SettingTexts.h"
 
+#include "core/base/TextTrim.h"
 #include "core/features/settings/SettingRecords.h"
 
 #include <cstdint>
 #include <cstring>
 
 namespace morvelan::settings {
-
-namespace {
-constexpr const char* kBlanks = " \t\r\n";
-} // namespace
-
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(kBlanks);
-    return std::string(text.substr(first, last - first + 1));
-}
 
 std::string daylightSavingText(std::span<const char> record) {
     std::int32_t state = 0;
@@ -73,7 +62,7 @@ FormRecord issqnRecord(int index) {
 }
 
 std::string currencySymbol(std::span<const char> record) {
-    return trimmed(recordText(record, 0, kCurrencyRecordSize));
+    return trimmed(recordText(record, 0, kCurrencyRecordSize), kBlanksAndLineEnds);
 }
 
 FormRecord currencyRecord(const std::string& symbol) {

@@ -12,9 +12,6 @@
 
 namespace morvelan::settings {
 
-// The text without blanks at either end.
-std::string trimmed(std::string_view text);
-
 // ---- "Horário de verão" ----
 inline constexpr const char* kInDaylightSaving = "IMPRESSORA EM HORÁRIO DE VERÃO";
 inline constexpr const char* kOutOfDaylightSaving = "IMPRESSORA FORA DO HORÁRIO DE VERÃO";

@@ -1,7 +1,6 @@
 #include "core/features/tables/TableCalls.h"
 
 #include "core/base/Cp1252.h"
-#include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
 
 namespace morvelan::tables {
@@ -9,7 +8,7 @@ namespace morvelan::tables {
 std::string lastResultLine(Engine& engine, int slot) {
     ResultRecord record{};
     engine.decodeStatus(record, slot);
-    return fromCp1252(bufferText(record.resultLine, sizeof record.resultLine));
+    return fromCp1252Field(record.resultLine);
 }
 
 bool callFailed(Engine& engine, int slot, int returned, std::string& resultLine) {

@@ -1,5 +1,6 @@
 #include "core/features/tables/TableCollect.h"
 
+#include "core/base/TextTrim.h"
 #include "core/features/tables/TableText.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "core/features/tables/TableEditor.h"
 
+#include "core/base/TextTrim.h"
 #include "core/engine/Engine.h"
 #include "core/features/tables/ChangePlan.h"
 #include "core/features/tables/TableClear.h"

@@ -1,5 +1,6 @@
 #include "core/features/tables/TablePlan.h"
 
+#include "core/base/TextTrim.h"
 #include "core/features/tables/TableText.h"
 
 namespace morvelan::tables {

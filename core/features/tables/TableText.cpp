@@ -6,16 +6,6 @@
 
 namespace morvelan::tables {
 
-std::string trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(kBlanks);
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string twoDigits(int number) {
     char text[12];
     std::snprintf(text, sizeof text, "%02d", number);
@@ -23,7 +13,7 @@ std::string twoDigits(int number) {
 }
 
 std::string fieldText(const char* field, std::size_t size) {
-    return fromCp1252(std::string_view(field, strnlen(field, size == 0 ? 0 : size - 1)));
+    return fromCp1252Field(field, size == 0 ? 0 : size - 1);
 }
 
 void setField(char* field, std::size_t size, std::string_view utf8, std::size_t maxChars) {

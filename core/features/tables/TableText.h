@@ -10,9 +10,6 @@
 
 namespace morvelan::tables {
 
-// Without leading and trailing white space.
-std::string trimmed(std::string_view text);
-
 // A row or entry number as two digits: "01".."20".
 std::string twoDigits(int number);
 

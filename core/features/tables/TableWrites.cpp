@@ -136,10 +136,11 @@ int writeTaxRates(Engine& engine, WorkerArgument& a) {
 }
 
 void registerTableOperations(Engine& engine) {
-    engine.operations().add(6, kPaymentTable, writePayments);
-    engine.operations().add(6, kReportTable, writeReports);
-    engine.operations().add(6, kTaxRateTable, writeTaxRates);
-    engine.operations().add(6, kNonFiscalTable, writeNonFiscal);
+    for (const auto& [table, body] :
+         {std::pair{kPaymentTable, &writePayments}, std::pair{kReportTable, &writeReports},
+          std::pair{kTaxRateTable, &writeTaxRates}, std::pair{kNonFiscalTable, &writeNonFiscal}}) {
+        engine.operations().add(6, table, {.body = body, .listsTableErrors = true});
+    }
     registerTableReadings(engine.readings());
 }
 

@@ -40,7 +40,19 @@ int recordOrConfirm(Engine& engine, WorkerArgument& a) {
 } // namespace
 
 void registerTaxpayerOperation(Engine& engine) {
-    engine.operations().add(6, 13, recordOrConfirm);
+    // The second byte of the request data tells the form and the sealing sequence whether the
+    // selected printer took the recording.
+    engine.operations().add(
+        6, 13,
+        {.body = recordOrConfirm, .afterRun = [](Engine& e, std::span<char> data, int selection) {
+             if (data.size() < 2) {
+                 return;
+             }
+             const bool taken = e.printerPresent[0] == 1 &&
+                                (selection == kAllPrinters || selection == 0) &&
+                                e.resultRecords[0].resultCode == 0;
+             data[1] = taken ? 0 : 1;
+         }});
 }
 
 } // namespace morvelan::fiscal

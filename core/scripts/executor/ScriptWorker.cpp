@@ -12,10 +12,6 @@
 namespace morvelan {
 namespace {
 
-std::string recordLine(const ResultRecord& result) {
-    return fromCp1252(bufferText(result.resultLine, sizeof result.resultLine));
-}
-
 void decodeInto(Engine& engine, ResultRecord& result, int slot) {
     std::memset(&result, 0, sizeof result);
     engine.decodeStatus(result, slot);
@@ -159,7 +155,7 @@ void ScriptWorker::showMessage(int slot, const std::string& line) {
 
 void ScriptWorker::appendResponse(const ResultRecord& result, std::string& log,
                                   ScriptWorkerOutcome& outcome) {
-    const std::string line = recordLine(result);
+    const std::string line = fromCp1252Field(result.resultLine);
     if (line != kSuccessResultLine) {
         ++outcome.commandsFailed;
     }

@@ -36,10 +36,6 @@ std::vector<std::string> splitBars(std::string_view text) {
     }
 }
 
-template <std::size_t N> std::string recordText(const char (&field)[N]) {
-    return fromCp1252(bufferText(field, N));
-}
-
 } // namespace
 
 ScriptEditor::ScriptEditor(Engine& engine)
@@ -367,7 +363,7 @@ void ScriptEditor::sendToPrinter() {
     const SendFileSlot& slot = request->slots[0];
     std::string text = "( " + engine_.portName[0] + " - " + engine_.modelName[0] + " )\n\n";
     if (slot.result.resultCode != 0) {
-        text += "Erro ao enviar o comando!\n" + recordText(slot.result.resultLine);
+        text += "Erro ao enviar o comando!\n" + fromCp1252Field(slot.result.resultLine);
         prompts().message(kErrorTitle, text, PromptIcon::Error);
         return;
     }
@@ -388,11 +384,12 @@ void ScriptEditor::sendToPrinter() {
         }
         text += "\n";
     }
-    text += "Estado da Execução do Comando:\n" + recordText(slot.result.resultLine) + "\n\n";
-    text += "Estado dos Parâmetros:\n" + recordText(slot.result.fieldErrorText) + "\n\n";
-    text += "Estado da Comunicação:\n" + recordText(slot.result.portStatusText) + "\n\n";
-    text += "Estado da Impressora:\n" + recordText(slot.result.printerStatusText) + "\n\n";
-    text += "Estado Fiscal da Impressora:\n" + recordText(slot.result.fiscalStatusText) + "\n\n";
+    text += "Estado da Execução do Comando:\n" + fromCp1252Field(slot.result.resultLine) + "\n\n";
+    text += "Estado dos Parâmetros:\n" + fromCp1252Field(slot.result.fieldErrorText) + "\n\n";
+    text += "Estado da Comunicação:\n" + fromCp1252Field(slot.result.portStatusText) + "\n\n";
+    text += "Estado da Impressora:\n" + fromCp1252Field(slot.result.printerStatusText) + "\n\n";
+    text +=
+        "Estado Fiscal da Impressora:\n" + fromCp1252Field(slot.result.fiscalStatusText) + "\n\n";
     prompts().message(kAlertTitle, text, PromptIcon::Information);
 }
 

@@ -1,7 +1,7 @@
 #include "gui/forms/config/CRightView_01_05.h"
 
+#include "core/base/TextTrim.h"
 #include "core/features/settings/ClockSetting.h"
-#include "core/features/settings/SettingTexts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -42,8 +42,8 @@ CRightView_01_05::CRightView_01_05(FormContext& context)
 
 void CRightView_01_05::refreshControls() {
     const auto values = settings::clockValues(record());
-    m_date->setText(qtText(settings::trimmed(values.date)));
-    m_time->setText(qtText(settings::trimmed(values.time)));
+    m_date->setText(qtText(trimmed(values.date, kBlanksAndLineEnds)));
+    m_time->setText(qtText(trimmed(values.time, kBlanksAndLineEnds)));
 }
 
 bool CRightView_01_05::readingStarts() {

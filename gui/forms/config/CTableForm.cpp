@@ -1,7 +1,6 @@
 #include "gui/forms/config/CTableForm.h"
 
 #include "core/features/tables/TableRecords.h"
-#include "core/features/tables/TableWrites.h"
 #include "gui/forms/common/PrinterSelector.h"
 
 #include <QCheckBox>
@@ -24,9 +23,6 @@ constexpr int kRepeatStep = 2;
 CTableForm::CTableForm(FormContext& context, const QString& formClass, int table)
     : CSettingForm(context, formClass, table, {}),
       m_editor(services().engine(), table, [this] { services().advanceSealing(kRepeatStep); }) {
-    // Registering replaces, so every form making sure its bodies are in place costs nothing and
-    // keeps the engine from running a table operation without them.
-    tables::registerTableOperations(services().engine());
     m_editor.load(record());
 
     auto* grid = new QGridLayout;

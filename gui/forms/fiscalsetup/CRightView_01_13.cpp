@@ -2,7 +2,6 @@
 
 #include "core/engine/Engine.h"
 #include "core/features/keys/KeyOperations.h"
-#include "core/features/taxpayer/TaxpayerOperation.h"
 #include "core/features/usersettings/UserSettings.h"
 #include "gui/forms/common/PrinterSelector.h"
 
@@ -39,8 +38,6 @@ void selectDecimals(QComboBox* list, const std::string& decimals) {
 CRightView_01_13::CRightView_01_13(FormContext& context)
     : CSettingForm(context, QStringLiteral("CRightView_01_13"), kTaxpayerStep,
                    {QStringLiteral("&Enviar"), true, true, PrinterLabelStyle::ModelPort}) {
-    // Registering replaces, so every form making sure its body is in place costs nothing.
-    fiscal::registerTaxpayerOperation(services().engine());
     auto* fields = addFieldRows();
     const auto edit = [this, fields](const QString& label, const QString& name, int length) {
         auto* field = new QLineEdit(this);

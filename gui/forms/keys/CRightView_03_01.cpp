@@ -16,7 +16,6 @@ namespace morvelan {
 
 CRightView_03_01::CRightView_03_01(FormContext& context)
     : CFormView(context, QStringLiteral("CRightView_03_01")) {
-    keys::registerKeyOperations(services().engine());
     auto* layout = new QVBoxLayout(this);
     auto* warning = new QGroupBox(qtText(kKeyWarningTitle), this);
     warning->setObjectName(QStringLiteral("warningFrame"));

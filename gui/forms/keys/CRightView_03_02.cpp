@@ -1,7 +1,6 @@
 #include "gui/forms/keys/CRightView_03_02.h"
 
 #include "core/features/common/PrinterChoice.h"
-#include "core/features/keys/KeyOperations.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,7 +9,6 @@ namespace morvelan {
 
 CRightView_03_02::CRightView_03_02(FormContext& context)
     : CFormView(context, QStringLiteral("CRightView_03_02")) {
-    keys::registerKeyOperations(services().engine());
     auto* layout = new QVBoxLayout(this);
     m_send = new QPushButton(QStringLiteral("&Enviar"), this);
     m_send->setObjectName(QStringLiteral("sendButton"));

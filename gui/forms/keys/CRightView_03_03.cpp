@@ -13,7 +13,6 @@ namespace morvelan {
 
 CRightView_03_03::CRightView_03_03(FormContext& context)
     : CFormView(context, QStringLiteral("CRightView_03_03")) {
-    keys::registerKeyOperations(services().engine());
     auto* layout = new QVBoxLayout(this);
     for (const char* text : {kPublicKeyReadingText, kKeyFileCumulativeText}) {
         auto* label = new QLabel(qtText(text), this);

@@ -29,5 +29,25 @@ TEST(EngineCp1252, UnmappableAndMalformedInputBecomeQuestionMarks) {
     EXPECT_EQ(toCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(EngineCp1252, FieldStopsAtItsFirstZeroOrItsWidth) {
+    struct Case {
+        std::string bytes; // the field and what follows it in memory
+        std::size_t width;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {std::string("AB\0\0", 4), 4, "AB"},
+        {std::string("\0\0\0", 3), 3, ""},
+        {"ABCDEF", 4, "ABCD"}, // no terminating zero: never runs into the next field
+        {std::string("A\0B\0", 4), 4, "A"},
+        {std::string("\xE7\xE3o\x80\x81\0", 6), 6, "ção€\xC2\x81"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fromCp1252Field(c.bytes.data(), c.width), c.utf8) << c.bytes;
+    }
+    const char full[4] = {'W', 'X', 'Y', 'Z'};
+    EXPECT_EQ(fromCp1252Field(full), "WXYZ"); // an array's last byte is text too
+}
+
 } // namespace
 } // namespace morvelan

@@ -47,11 +47,12 @@ TEST_F(EngineReadOperation, FailureCarriesTheDecodedResultLine) {
     EXPECT_EQ(engine->resultRecords[0].resultCode, 1);
 }
 
-TEST_F(EngineReadOperation, CodeWithoutReadingFailsWithTheStatus) {
+TEST_F(EngineReadOperation, CodeWithoutReadingFailsAsUnavailable) {
     EXPECT_FALSE(engine->readOperation(7, 1, {}, false));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(engine->readOutcome[0], kReadFailed);
-    EXPECT_EQ(engine->readErrorText[0], "( COM3 ) ( 0000 ) - Resultado sem erro\n");
+    EXPECT_EQ(engine->readErrorText[0],
+              "( COM3 ) Função não disponível nesta versão do programa.\n");
 }
 
 TEST_F(EngineReadOperation, NoPrinterIsNoSuccess) {

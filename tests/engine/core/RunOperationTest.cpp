@@ -50,6 +50,16 @@ TEST_F(EngineRunOperation, NoPrinterStartsNoWorkerAndShowsAnEmptyPanel) {
     EXPECT_EQ(engine->printerPresent[0], 0);
 }
 
+TEST_F(EngineRunOperation, CodeWithoutBodyFailsAndSendsNothing) {
+    detect();
+    FakeLibrary::calls.clear();
+    engine->runOperation(6, 14, {}, kAllPrinters);
+    EXPECT_EQ(frame.shownRecord.resultCode, kUnavailableResultCode);
+    EXPECT_EQ(text(frame.shownRecord.resultLine),
+              "Função não disponível nesta versão do programa.");
+    EXPECT_EQ(FakeLibrary::calls.size(), 0U);
+}
+
 TEST_F(EngineRunOperation, MissingEntryPointIsAFailedCall) {
     LibraryEntries entries = FakeLibrary::entries();
     entries.Config_Horario_Verao = nullptr;
@@ -77,35 +87,17 @@ TEST_F(EngineRunOperation, PowerCycleMessageOnlyAfterASuccessfulSpeedChange) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(EngineRunOperation, TaxpayerResultFlagFollowsThePrinter) {
-    detect();
-    char request[262] = {};
-    request[0] = 1;
-    engine->operations().add(6, 13, [](Engine& e, WorkerArgument&) {
-        return e.call(&LibraryEntries::Iniciar_Nova_MFD);
-    });
-    engine->runOperation(6, 13, request, kAllPrinters);
-    EXPECT_EQ(request[1], 0);
-
-    FakeLibrary::script.results["Iniciar_Nova_MFD"] = 1;
-    engine->runOperation(6, 13, request, kAllPrinters);
-    EXPECT_EQ(request[1], 1);
-
-    FakeLibrary::script.results["Iniciar_Nova_MFD"] = 0;
-    engine->printerPresent[0] = 0;
-    FakeLibrary::script.openPort = {3, ""};
-    engine->detectionNeeded = 1;
-    engine->runOperation(6, 13, request, kAllPrinters);
-    EXPECT_EQ(request[1], 1);
-}
-
 TEST_F(EngineRunOperation, TableErrorsAreShownWithThePrinter) {
     FakeLibrary::script.printerData.text = printerDataWithModel("QP-L30");
     detect();
-    engine->operations().add(6, 8, [](Engine& e, WorkerArgument& a) {
-        e.tableErrorText[static_cast<std::size_t>(a.slot)] = "Erro ao tentar cadastrar ...\n";
-        return 1;
-    });
+    engine->operations().add(6, 8,
+                             {.body =
+                                  [](Engine& e, WorkerArgument& a) {
+                                      e.tableErrorText[static_cast<std::size_t>(a.slot)] =
+                                          "Erro ao tentar cadastrar ...\n";
+                                      return 1;
+                                  },
+                              .listsTableErrors = true});
     char table[743] = {};
     engine->runOperation(6, 8, table, kAllPrinters);
     ASSERT_EQ(prompts.messages.size(), 1U);

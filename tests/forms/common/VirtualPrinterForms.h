@@ -8,6 +8,7 @@
 #include "VirtualPrinterState.h"
 #include "core/engine/Engine.h"
 #include "core/features/common/FormRegistry.h"
+#include "core/modules/CoreModules.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,6 +26,7 @@ protected:
                  frame, programDir.path()),
           services(engine) {
         tables::test::resetPrinter();
+        registerCoreModules(engine);
     }
 
     // Creates the form of (group, item) in its mode, with its starting record and its place in

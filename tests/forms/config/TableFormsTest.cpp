@@ -5,6 +5,7 @@
 #include "VirtualPrinterState.h"
 #include "core/engine/Engine.h"
 #include "core/features/common/FormRegistry.h"
+#include "core/modules/CoreModules.h"
 #include "gui/forms/config/CRightView_01_07.h"
 #include "gui/forms/config/CRightView_01_08.h"
 #include "gui/forms/config/CRightView_01_09.h"
@@ -39,6 +40,7 @@ protected:
                  frame, programDir.path()),
           services(engine) {
         resetPrinter();
+        registerCoreModules(engine);
         registerTableForms(registry);
     }
 

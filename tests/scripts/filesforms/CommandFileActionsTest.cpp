@@ -6,6 +6,7 @@
 #include "core/base/CommandFile.h"
 #include "core/base/CommandFileCheck.h"
 #include "core/base/CommandFileLayout.h"
+#include "core/base/TextTrim.h"
 
 #include <gtest/gtest.h>
 

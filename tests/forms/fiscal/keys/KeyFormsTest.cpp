@@ -9,6 +9,7 @@
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyOperations.h"
 #include "core/features/keys/KeyRecordFile.h"
+#include "core/modules/CoreModules.h"
 #include "gui/forms/keys/CRightView_03_01.h"
 #include "gui/forms/keys/CRightView_03_02.h"
 #include "gui/forms/keys/CRightView_03_03.h"
@@ -35,6 +36,7 @@ protected:
                  frame, programDir.path()),
           services(engine) {
         morvelan::tables::test::resetPrinter();
+        registerCoreModules(engine);
         registerKeyForms(registry);
     }
 
