@@ -1,9 +1,11 @@
 #include "CliOptions.h"
 
+#include <string_view>
+
 namespace morvelan::cli {
 
 const char* const kUsage =
-    "Uso: morvelan-cli [--home DIR] [--yes] COMANDO [ARGUMENTO]\n"
+    "Uso: morvelan-cli [--home DIR] [--yes] [--json] COMANDO [ARGUMENTO]\n"
     "\n"
     "Comandos:\n"
     "  status             detecta a impressora e mostra o seu estado\n"
@@ -11,12 +13,16 @@ const char* const kUsage =
     "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
     "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
+    "  list               lista as funcoes: codigo, grupo :: item e o que cada uma faz\n"
+    "  read CODIGO [--json]  le da impressora o que a funcao (ex.: 7.4) mostra, um campo por\n"
+    "                     linha; com --json, um objeto JSON\n"
     "  history [--serial NUMERO] [--since AAAA-MM-DD] [--csv]\n"
     "                     lista o historico de intervencoes, da mais recente para a mais antiga\n"
     "\n"
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
     "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore\n"
+    "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versao\n"
     "\n"
@@ -38,6 +44,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         }
         if (arg == "--yes" || arg == "-y") {
             options.yes = true;
+        } else if (arg == "--json") {
+            options.json = true;
         } else if (arg == "--home" || arg.starts_with("--home=")) {
             if (arg == "--home") {
                 if (++i == args.size()) {
@@ -67,9 +75,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     const std::string& name = words[0];
-    const std::size_t wanted = name == "status" ? 1 : 2;
+    const std::size_t wanted = name == "status" || name == "list" ? 1 : 2;
     if (name == "status") {
         options.command = Command::Status;
+    } else if (name == "list") {
+        options.command = Command::List;
+    } else if (name == "read") {
+        options.command = Command::Read;
     } else if (name == "send") {
         options.command = Command::Send;
     } else if (name == "run") {
@@ -83,17 +95,49 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
-        error = wanted == 1 ? "status nao tem argumentos"
+        error = wanted == 1 ? name + " nao tem argumentos"
                             : name + " precisa de " +
-                                  (name == "send"  ? "um comando"
-                                   : name == "run" ? "um arquivo de script"
-                                                   : "um arquivo de comandos");
+                                  (name == "send"   ? "um comando"
+                                   : name == "run"  ? "um arquivo de script"
+                                   : name == "read" ? "o codigo de uma funcao (ex.: 7.4)"
+                                                    : "um arquivo de comandos");
+        return std::nullopt;
+    }
+    // Every other command prints texts of its own; a JSON flag there would be silently ignored.
+    if (options.json && options.command != Command::Read) {
+        error = "--json so vale para o comando read";
         return std::nullopt;
     }
     if (wanted == 2) {
         options.argument = words[1];
     }
     return options;
+}
+
+std::optional<std::pair<int, int>> parseFunctionCode(const std::string& text) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 2) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (const char c : digits) {
+            if (c < '0' || c > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const auto type = number(std::string_view(text).substr(0, dot));
+    const auto step = number(std::string_view(text).substr(dot + 1));
+    if (!type || !step) {
+        return std::nullopt;
+    }
+    return std::pair{*type, *step};
 }
 
 } // namespace morvelan::cli

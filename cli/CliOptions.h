@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvelan::cli {
@@ -15,17 +16,22 @@ enum ExitCode : int {
     kExitNoPrinter = 3, // no library or no printer
 };
 
-enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore };
+enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore, List, Read };
 
 struct Options {
     Command command = Command::None;
-    std::string argument;            // the raw command of send, the file of run, backup, restore
+    std::string argument; // the raw command of send, the file of run, backup, restore, read's code
     std::optional<std::string> home; // --home DIR
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
+    bool json = false;               // --json: read prints one JSON object
 };
 
 // Nothing, with `error` set, on bad usage.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+// A function code as the technician types it ("7.4", "07.04"); nothing when it is not two
+// numbers joined by a dot.
+std::optional<std::pair<int, int>> parseFunctionCode(const std::string& text);
 
 extern const char* const kUsage;
 

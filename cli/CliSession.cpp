@@ -3,15 +3,20 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 #include "core/base/StartupEnvironment.h"
+#include "core/engine/FunctionCatalogue.h"
+#include "core/engine/FunctionNames.h"
 #include "core/features/backup/BackupSession.h"
 #include "core/modules/CoreModules.h"
+#include "core/present/ReadingFields.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <vector>
 
 namespace morvelan::cli {
 namespace {
@@ -20,7 +25,80 @@ bool succeeded(const ResultRecord& result) {
     return fromCp1252Field(result.resultLine) == kSuccessResultLine;
 }
 
+std::string codeText(int type, int step) {
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "%02d.%02d", type, step);
+    return text;
+}
+
+std::string useText(const FunctionUse& use) {
+    if (!use.tool.empty()) {
+        return std::string(use.tool);
+    }
+    if (use.sends) {
+        return use.reading ? "envia e lê" : "envia";
+    }
+    // The status check and the readings change nothing on the printer.
+    return "lê";
+}
+
+// A JSON string of UTF-8 text: the bytes above the control characters pass as they are.
+std::string jsonString(std::string_view text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8] = {};
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+                json += escape;
+            } else {
+                json += c;
+            }
+        }
+    }
+    return json + "\"";
+}
+
+// The history keeps a reading under its item of "Leitura de informações" when it has one, so
+// that it never reads as a change of the configuration item that shares its reading.
+OperationCode historyCode(const FunctionUse& use) {
+    for (const FunctionUse& other : functionUses()) {
+        if (other.code.type == 7 && other.reading == use.reading) {
+            return other.code;
+        }
+    }
+    return use.code;
+}
+
 } // namespace
+
+int listFunctions(std::FILE* out) {
+    // Tab-separated, so that a script can cut the columns.
+    for (const FunctionUse& use : functionUses()) {
+        const auto [type, step] = use.code;
+        const std::string line = codeText(type, step) + "\t" + std::string(groupName(type)) +
+                                 " :: " + std::string(itemName(type, step)) + "\t" + useText(use) +
+                                 "\n";
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
+    return kExitSuccess;
+}
 
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
                        bool interactive)
@@ -157,6 +235,64 @@ int CliSession::backup(const std::string& path) {
     }
     std::fprintf(out_, "%s", outcome.text.c_str());
     return outcome.complete ? kExitSuccess : kExitFailed;
+}
+
+int CliSession::read(const std::string& code, bool json) {
+    const auto parsed = parseFunctionCode(code);
+    const FunctionUse* use = parsed ? functionUse(parsed->first, parsed->second) : nullptr;
+    if (use == nullptr || !use->reading) {
+        std::fprintf(err_,
+                     "morvelan-cli: %s não é uma função de leitura; \"morvelan-cli list\" mostra "
+                     "as funções que leem (\"lê\")\n",
+                     code.c_str());
+        return kExitUsage;
+    }
+    if (const int exit = detect(); exit != kExitSuccess) {
+        return exit;
+    }
+    const OperationCode reading = *use->reading;
+    std::vector<char> data(readingRecordSize(reading), '\0');
+    const auto startedAt = std::chrono::system_clock::now();
+    const bool read = engine_->readOperation(reading.type, reading.step, data, false);
+    // The engine reports the runs that send; a reading is recorded here, with the outcome the
+    // response panel would show.
+    ResultRecord result = engine_->resultRecords[0];
+    if (read && result.resultLine[0] == '\0') {
+        std::strncpy(result.resultLine, kSuccessResultLine, sizeof result.resultLine - 1);
+    }
+    const OperationCode recorded = historyCode(*use);
+    engine_->reportRun({.kind = RunKind::Operation,
+                        .type = recorded.type,
+                        .step = recorded.step,
+                        .slot = 0,
+                        .startedAt = startedAt,
+                        .endedAt = std::chrono::system_clock::now(),
+                        .result = &result});
+    if (!read) {
+        std::fprintf(err_, "morvelan-cli: %s", engine_->readErrorText[0].c_str());
+        return kExitFailed;
+    }
+    if (const auto refusal = readingRefusal(reading, data)) {
+        std::fprintf(err_, "morvelan-cli: %s\n", refusal->c_str());
+        return kExitFailed;
+    }
+    const auto fields = readingFields(reading, data, engine_->isMkiii[0] == 1);
+    if (!json) {
+        for (const ReadingField& field : fields) {
+            std::fprintf(out_, "%s: %s\n", field.name.c_str(), field.value.c_str());
+        }
+        return kExitSuccess;
+    }
+    std::string text = "{\"code\":" + jsonString(codeText(use->code.type, use->code.step)) +
+                       ",\"function\":" + jsonString(itemName(use->code.type, use->code.step)) +
+                       ",\"fields\":[";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        text += (i > 0 ? ",{\"name\":" : "{\"name\":") + jsonString(fields[i].name) +
+                ",\"value\":" + jsonString(fields[i].value) + "}";
+    }
+    text += "]}\n";
+    std::fwrite(text.data(), 1, text.size(), out_);
+    return kExitSuccess;
 }
 
 bool CliSession::confirmRestore(const std::string& plan) {

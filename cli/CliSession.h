@@ -16,6 +16,10 @@
 
 namespace morvelan::cli {
 
+// Every leaf of the function tree, one a line: code, group :: item, what it does. Needs no
+// printer, so it needs no session.
+int listFunctions(std::FILE* out);
+
 class CliSession {
 public:
     CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
@@ -29,6 +33,9 @@ public:
     // The command file's settings onto the printer: the plan on standard output, then a
     // confirmation (--yes, or a question at a terminal); without either nothing is sent.
     int restore(const std::string& path);
+    // What the form of function `code` ("7.4") shows after a reading: "name: value" lines, or
+    // one JSON object.
+    int read(const std::string& code, bool json);
 
     // Raised by an interrupt: a running script stops after its current line.
     std::atomic<bool>* stopFlag() { return stop_; }

@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     case Command::Version:
         std::printf("morvelan-cli %s\n", MORVELAN_VERSION);
         return kExitSuccess;
+    case Command::List:
+        return listFunctions(stdout);
     default:
         break;
     }
@@ -61,6 +63,9 @@ int main(int argc, char** argv) {
         break;
     case Command::Restore:
         code = session.restore(options->argument);
+        break;
+    case Command::Read:
+        code = session.read(options->argument, options->json);
         break;
     default:
         break;

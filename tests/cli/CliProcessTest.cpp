@@ -2,12 +2,17 @@
 #include "Models.h"
 #include "StateFile.h"
 #include "TempDir.h"
+#include "core/engine/FunctionCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace morvelan::test {
@@ -129,8 +134,9 @@ TEST_F(CliProcess, MissingLibraryOrPrinterIsExitThree) {
     EXPECT_NE(o.err.find("Arquivo InterfaceKorva.dll não encontrado!"), std::string::npos);
 
     korva::modifyState(state(), [](korva::PrinterState& s) { s.poweredOn = false; });
-    for (const std::string& args : {std::string("status"), std::string("send '0001|0000'"),
-                                    "run '" + script("0009|0000\r\n") + "'"}) {
+    for (const std::string& args :
+         {std::string("status"), std::string("send '0001|0000'"), std::string("read 7.5"),
+          "run '" + script("0009|0000\r\n") + "'"}) {
         o = cli(args);
         EXPECT_EQ(o.code, 3) << args;
         EXPECT_EQ(o.out, "") << args;
@@ -182,6 +188,145 @@ TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
     o = cli("--yes restore '" + file + "'");
     EXPECT_EQ(o.code, 2);
     EXPECT_EQ(o.out, "");
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+std::string code(const OperationCode& c, bool padded) {
+    char text[16];
+    std::snprintf(text, sizeof text, padded ? "%02d.%02d" : "%d.%d", c.type, c.step);
+    return text;
+}
+
+TEST_F(CliProcess, ListShowsEveryLeafInTreeOrderWithoutAPrinter) {
+    TempDir empty;
+    const Outcome o = cli("list", empty.path());
+    EXPECT_EQ(o.code, 0) << o.err;
+    const auto listed = lines(o.out);
+    ASSERT_EQ(listed.size(), 51u) << o.out;
+    const auto uses = functionUses();
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_TRUE(listed[i].starts_with(code(uses[i].code, true) + "\t")) << listed[i];
+    }
+    for (const char* line : {"01.01\tComunicação :: Verificar comunicação\tenvia",
+                             "06.02\tConfiguração :: Clichê\tenvia e lê",
+                             "07.01\tLeitura de informações :: Estado do ECF\tlê",
+                             "07.04\tLeitura de informações :: Clichê\tlê",
+                             "09.02\tScripts de Seqüências de comandos :: Executor de scripts\t"
+                             "executor de scripts"}) {
+        EXPECT_NE(std::find(listed.begin(), listed.end(), line), listed.end()) << line;
+    }
+}
+
+TEST_F(CliProcess, ReadShowsEveryReadingWithTheValuesConfigured) {
+    for (const char* command :
+         {"0104|0000|US$", "0203|0000|1|2|Vale Refeicao", "0107|0000|ANA SILVA", "0201|0000|1800|0",
+          "0103|0000|MORVELAN LTDA|LOJA CENTRO|RUA A, 10|BAIRRO B|007|0042", "0205|0000|Recarga",
+          "0207|0000|Vendas", "0106|0000|1", "010A|0000|A|S",
+          "0301|0000|11222333000181|123456789|55667788|12345678|03|02", "0302|0000",
+          "0109|0000|2|3"}) {
+        ASSERT_EQ(cli("send '" + std::string(command) + "'").code, 0) << command;
+    }
+    std::map<std::string, std::set<std::string>> shown;
+    bool padded = false;
+    for (const FunctionUse& use : functionUses()) {
+        if (!use.reading) {
+            continue;
+        }
+        // Both spellings of a code, taken in turn.
+        padded = !padded;
+        const std::string asked = code(use.code, padded);
+        const Outcome o = cli("read " + asked);
+        ASSERT_EQ(o.code, 0) << asked << ": " << o.err;
+        const auto printed = lines(o.out);
+        EXPECT_FALSE(printed.empty()) << asked;
+        std::set<std::string> names;
+        for (const std::string& line : printed) {
+            const std::size_t colon = line.find(": ");
+            ASSERT_NE(colon, std::string::npos) << asked << ": " << line;
+            ASSERT_GT(colon, 0u) << asked << ": " << line;
+            EXPECT_TRUE(names.insert(line.substr(0, colon)).second) << asked << ": " << line;
+        }
+        shown[code(use.code, true)] = {printed.begin(), printed.end()};
+        // A configuration item and the reading item it shares its reading with show the same;
+        // the printer's clock runs on between the two, so there only the names must agree.
+        const auto compared = [&use](const std::set<std::string>& all) {
+            if (use.reading != OperationCode{6, 5}) {
+                return all;
+            }
+            std::set<std::string> names;
+            for (const std::string& line : all) {
+                names.insert(line.substr(0, line.find(": ")));
+            }
+            return names;
+        };
+        for (const auto& [other, otherLines] : shown) {
+            if (other != code(use.code, true) &&
+                functionUse(std::stoi(other), std::stoi(other.substr(3)))->reading == use.reading) {
+                EXPECT_EQ(compared(otherLines), compared(shown[code(use.code, true)]))
+                    << other << " / " << asked;
+            }
+        }
+    }
+    const std::pair<const char*, const char*> expected[] = {
+        {"07.05", "Símbolo da moeda: US$"},
+        {"07.09", "Meio de Pagamento 02: Vale Refeicao"},
+        {"07.11", "Alíquota 01: 1800"},
+        {"07.13", "Operador: ANA SILVA"},
+        {"07.03", "C.N.P.J: 11222333000181"},
+        {"07.03", "Casas decimais - Quantidade: 02"},
+        {"07.04", "Razão Social: MORVELAN LTDA"},
+        {"07.04", "Loja: 0042"},
+        {"07.10", "Relatório Gerencial 02: Vendas"},
+        {"07.12", "Totalizador Não Fiscal 03: Recarga"},
+        {"07.14", "Desconto em ISSQN: Desconto em ISSQN HABILITADO"},
+        {"07.17", "Casas decimais - Preço Unitário: 3"},
+        {"07.18", "Arredonda / Trunca: Arredonda"},
+        {"06.16", "Inscrição Municipal: 55667788"},
+        {"07.02", "Número de série da memória fiscal: KV300000000000000001"},
+    };
+    for (const auto& [item, line] : expected) {
+        EXPECT_TRUE(shown[item].contains(line)) << item << " lacks " << line;
+    }
+    EXPECT_NE(cli("history").out.find("7.13 Operador  ( 0000 ) - Resultado sem erro"),
+              std::string::npos);
+}
+
+TEST_F(CliProcess, ReadRefusesWhatIsNoReadingAndWritesJson) {
+    for (const char* args : {"read 6.1", "read 9.2", "read 4.1", "read 7.1", "read 7.99",
+                             "read abc", "read 7.", "read", "--json status"}) {
+        const Outcome o = cli(args);
+        EXPECT_EQ(o.code, 2) << args;
+        EXPECT_EQ(o.out, "") << args;
+    }
+    EXPECT_NE(cli("read 6.1").err.find("não é uma função de leitura"), std::string::npos);
+    // A fresh printer has no user: the taxpayer form would say so and show nothing.
+    Outcome o = cli("read 7.3");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.err.find("Não existe usuário cadastrado no ECF."), std::string::npos) << o.err;
+
+    ASSERT_EQ(cli("send '0107|0000|ANA\"B\\C'").code, 0);
+    o = cli("read 07.13 --json");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(o.out, "{\"code\":\"07.13\",\"function\":\"Operador\",\"fields\":[{\"name\":"
+                     "\"Operador\",\"value\":\"ANA\\\"B\\\\C\"}]}\n");
+    o = cli("--json read 7.4");
+    EXPECT_TRUE(o.out.starts_with(
+        "{\"code\":\"07.04\",\"function\":\"Clichê\",\"fields\":[{\"name\":\"Razão Social\","))
+        << o.out;
+    EXPECT_TRUE(o.out.ends_with("}]}\n")) << o.out;
+    std::size_t objects = 0;
+    for (std::size_t at = 0; (at = o.out.find("{\"name\":", at)) != std::string::npos; ++at) {
+        ++objects;
+    }
+    EXPECT_EQ(objects, lines(cli("read 7.4").out).size());
 }
 
 } // namespace

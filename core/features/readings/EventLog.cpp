@@ -1,6 +1,9 @@
 #include "core/features/readings/EventLog.h"
 
+#include "core/engine/OperationTable.h"
+
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 
 namespace morvelan {
@@ -29,6 +32,20 @@ EventGrid eventGrid(std::string_view log, std::size_t count) {
         }
     }
     return grid;
+}
+
+EventLogReading eventLogReading(std::span<const char> record) {
+    // The reading body leaves the log in the first 270 bytes and the count after its zero.
+    constexpr std::size_t kLogTextSize = 270;
+    const std::string_view log(record.data(),
+                               strnlen(record.data(), std::min(kLogTextSize, record.size())));
+    EventLogReading reading;
+    if (record.size() > kEventLogCountOffset)
+        reading.countText = std::string(
+            record.data() + kEventLogCountOffset,
+            strnlen(record.data() + kEventLogCountOffset, record.size() - kEventLogCountOffset));
+    reading.grid = eventGrid(log, eventLogCount(reading.countText));
+    return reading;
 }
 
 std::string eventLogFileText(const EventGrid& grid) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,14 @@ std::size_t eventLogCount(std::string_view countText);
 // The grid: record k in row k for the records that lie wholly within both the count and the text
 // received; the other rows empty.
 EventGrid eventGrid(std::string_view log, std::size_t count);
+
+// What a reading's request data holds, as the printer answered it (Windows-1252): the grid of the
+// records the count covers, and the count's own text, which the form shows as it came.
+struct EventLogReading {
+    EventGrid grid;
+    std::string countText;
+};
+EventLogReading eventLogReading(std::span<const char> record);
 
 // Ten lines, one per row: the seven fields joined by " - ", each line ended by CR LF.
 std::string eventLogFileText(const EventGrid& grid);

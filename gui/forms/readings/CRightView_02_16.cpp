@@ -1,21 +1,13 @@
 #include "gui/forms/readings/CRightView_02_16.h"
 
 #include "core/base/Cp1252.h"
-#include "core/engine/OperationTable.h"
 #include "gui/forms/readings/ReadingFields.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <algorithm>
-#include <cstring>
-
 namespace morvelan {
-
-namespace {
-constexpr std::size_t kLogTextSize = 270;
-} // namespace
 
 CRightView_02_16::CRightView_02_16(FormContext& context)
     : CReadingView(context, QStringLiteral("CRightView_02_16"), 16) {
@@ -47,20 +39,13 @@ CRightView_02_16::CRightView_02_16(FormContext& context)
 }
 
 void CRightView_02_16::refreshControls() {
-    const auto& data = record();
-    const std::string_view log(data.data(),
-                               strnlen(data.data(), std::min(kLogTextSize, data.size())));
-    std::string_view countText;
-    if (data.size() > kEventLogCountOffset)
-        countText = std::string_view(
-            data.data() + kEventLogCountOffset,
-            strnlen(data.data() + kEventLogCountOffset, data.size() - kEventLogCountOffset));
-    m_grid = eventGrid(log, eventLogCount(countText));
+    const EventLogReading reading = eventLogReading(record());
+    m_grid = reading.grid;
     for (std::size_t row = 0; row < kEventLogRows; ++row)
         for (std::size_t column = 0; column < kEventLogColumns; ++column)
             m_table->item(static_cast<int>(row), static_cast<int>(column))
                 ->setText(QString::fromStdString(fromCp1252(m_grid[row][column])));
-    m_count->setText(QString::fromStdString(fromCp1252(countText)));
+    m_count->setText(QString::fromStdString(fromCp1252(reading.countText)));
 }
 
 } // namespace morvelan
