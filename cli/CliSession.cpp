@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
+#include "core/base/ResultTexts.h"
 #include "core/base/StartupEnvironment.h"
 #include "core/engine/FunctionCatalogue.h"
 #include "core/engine/FunctionNames.h"
@@ -124,15 +125,10 @@ int CliSession::detect() {
 }
 
 void CliSession::printTexts(const ResultRecord& result) {
-    std::fprintf(out_,
-                 "Estado da Execução do Comando: %s\nEstado dos Parâmetros: %s\n"
-                 "Estado da Comunicação: %s\nEstado da Impressora: %s\n"
-                 "Estado Fiscal da Impressora: %s\n",
-                 fromCp1252Field(result.resultLine).c_str(),
-                 fromCp1252Field(result.fieldErrorText).c_str(),
-                 fromCp1252Field(result.portStatusText).c_str(),
-                 fromCp1252Field(result.printerStatusText).c_str(),
-                 fromCp1252Field(result.fiscalStatusText).c_str());
+    const auto texts = resultTexts(result);
+    for (std::size_t i = 0; i < kResultTextCount; ++i) {
+        std::fprintf(out_, "%s %s\n", kResultCaptions[i], texts[i].c_str());
+    }
 }
 
 int CliSession::status() {
@@ -240,6 +236,9 @@ int CliSession::backup(const std::string& path) {
 int CliSession::read(const std::string& code, bool json) {
     const auto parsed = parseFunctionCode(code);
     const FunctionUse* use = parsed ? functionUse(parsed->first, parsed->second) : nullptr;
+    if (use != nullptr && use->operation && !use->sends) {
+        return readStatusFields(*use, json);
+    }
     if (use == nullptr || !use->reading) {
         std::fprintf(err_,
                      "morvelan-cli: %s não é uma função de leitura; \"morvelan-cli list\" mostra "
@@ -276,15 +275,39 @@ int CliSession::read(const std::string& code, bool json) {
         std::fprintf(err_, "morvelan-cli: %s\n", refusal->c_str());
         return kExitFailed;
     }
-    const auto fields = readingFields(reading, data, engine_->isMkiii[0] == 1);
+    printFields(*use, readingFields(reading, data, engine_->isMkiii[0] == 1), json);
+    return kExitSuccess;
+}
+
+// "Estado do ECF": the operation's decoded status is the whole reading, under the captions the
+// response panel gives it.
+int CliSession::readStatusFields(const FunctionUse& use, bool json) {
+    if (const int exit = detect(); exit != kExitSuccess) {
+        return exit;
+    }
+    engine_->runOperation(use.code.type, use.code.step, {}, kAllPrinters);
+    const ResultRecord& result = engine_->resultRecords[0];
+    const auto texts = resultTexts(result);
+    std::vector<ReadingField> fields;
+    for (std::size_t i = 0; i < kResultTextCount; ++i) {
+        std::string name = kResultCaptions[i];
+        name.pop_back(); // the caption's ":"
+        fields.push_back({std::move(name), texts[i]});
+    }
+    printFields(use, fields, json);
+    return result.resultCode == 0 && succeeded(result) ? kExitSuccess : kExitFailed;
+}
+
+void CliSession::printFields(const FunctionUse& use, const std::vector<ReadingField>& fields,
+                             bool json) {
     if (!json) {
         for (const ReadingField& field : fields) {
             std::fprintf(out_, "%s: %s\n", field.name.c_str(), field.value.c_str());
         }
-        return kExitSuccess;
+        return;
     }
-    std::string text = "{\"code\":" + jsonString(codeText(use->code.type, use->code.step)) +
-                       ",\"function\":" + jsonString(itemName(use->code.type, use->code.step)) +
+    std::string text = "{\"code\":" + jsonString(codeText(use.code.type, use.code.step)) +
+                       ",\"function\":" + jsonString(itemName(use.code.type, use.code.step)) +
                        ",\"fields\":[";
     for (std::size_t i = 0; i < fields.size(); ++i) {
         text += (i > 0 ? ",{\"name\":" : "{\"name\":") + jsonString(fields[i].name) +
@@ -292,7 +315,6 @@ int CliSession::read(const std::string& code, bool json) {
     }
     text += "]}\n";
     std::fwrite(text.data(), 1, text.size(), out_);
-    return kExitSuccess;
 }
 
 bool CliSession::confirmRestore(const std::string& plan) {

@@ -8,11 +8,14 @@
 #include "CliPrompts.h"
 #include "core/base/WindowlessFrame.h"
 #include "core/engine/Engine.h"
+#include "core/engine/FunctionCatalogue.h"
+#include "core/present/ReadingFields.h"
 
 #include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace morvelan::cli {
 
@@ -44,6 +47,8 @@ private:
     // Detects the printer; kExitSuccess when one is present.
     int detect();
     void printTexts(const ResultRecord& result);
+    int readStatusFields(const FunctionUse& use, bool json);
+    void printFields(const FunctionUse& use, const std::vector<ReadingField>& fields, bool json);
     // The technician's answer to the restore plan.
     bool confirmRestore(const std::string& plan);
 

@@ -1,6 +1,7 @@
 #include "gui/dialogs/CRightView_Resp.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/ResultTexts.h"
 #include "gui/dialogs/ResponseHost.h"
 
 #include <QFormLayout>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace morvelan {
 
@@ -69,11 +72,11 @@ void CRightView_Resp::buildControls() {
     m_fiscalBox->setReadOnly(true);
     m_fiscalBox->setFixedHeight(m_fiscalBox->fontMetrics().lineSpacing() * 4 + 12);
     form->addRow(QStringLiteral("Comando:"), m_titleBox);
-    form->addRow(QStringLiteral("Estado da Execução do Comando:"), m_resultBox);
-    form->addRow(QStringLiteral("Estado dos Parâmetros:"), m_fieldBox);
-    form->addRow(QStringLiteral("Estado da Comunicação:"), m_portBox);
-    form->addRow(QStringLiteral("Estado da Impressora:"), m_printerBox);
-    form->addRow(QStringLiteral("Estado Fiscal da Impressora:"), m_fiscalBox);
+    const std::array<QWidget*, kResultTextCount> boxes = {m_resultBox, m_fieldBox, m_portBox,
+                                                          m_printerBox, m_fiscalBox};
+    for (std::size_t i = 0; i < kResultTextCount; ++i) {
+        form->addRow(QString::fromUtf8(kResultCaptions[i]), boxes[i]);
+    }
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;

@@ -1,8 +1,10 @@
 #include "core/engine/history/HistoryExport.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/ResultTexts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace morvelan::history {
@@ -125,11 +127,13 @@ std::string detailsText(const HistoryEntry& entry) {
             text += step.at + "  " + (step.succeeded ? "" : "[falha] ") + step.description + "\n";
         return text;
     }
-    text += "Estado da Execução do Comando:\n" + entry.resultLine + "\n\n";
-    text += "Estado dos Parâmetros:\n" + entry.fieldError + "\n\n";
-    text += "Estado da Comunicação:\n" + entry.portStatus + "\n\n";
-    text += "Estado da Impressora:\n" + entry.printerStatus + "\n\n";
-    text += "Estado Fiscal da Impressora:\n" + entry.fiscalStatus + "\n";
+    const std::array<const std::string*, kResultTextCount> texts = {
+        &entry.resultLine, &entry.fieldError, &entry.portStatus, &entry.printerStatus,
+        &entry.fiscalStatus};
+    for (std::size_t i = 0; i < kResultTextCount; ++i) {
+        text += std::string(kResultCaptions[i]) + "\n" + *texts[i] +
+                (i + 1 < kResultTextCount ? "\n\n" : "\n");
+    }
     if (!entry.planLines.empty())
         text += "\nAlterações confirmadas:\n" + entry.planLines;
     if (!entry.tableErrors.empty())

@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
+#include "core/base/ResultTexts.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <cstdio>
@@ -384,12 +385,10 @@ void ScriptEditor::sendToPrinter() {
         }
         text += "\n";
     }
-    text += "Estado da Execução do Comando:\n" + fromCp1252Field(slot.result.resultLine) + "\n\n";
-    text += "Estado dos Parâmetros:\n" + fromCp1252Field(slot.result.fieldErrorText) + "\n\n";
-    text += "Estado da Comunicação:\n" + fromCp1252Field(slot.result.portStatusText) + "\n\n";
-    text += "Estado da Impressora:\n" + fromCp1252Field(slot.result.printerStatusText) + "\n\n";
-    text +=
-        "Estado Fiscal da Impressora:\n" + fromCp1252Field(slot.result.fiscalStatusText) + "\n\n";
+    const auto texts = resultTexts(slot.result);
+    for (std::size_t i = 0; i < kResultTextCount; ++i) {
+        text += std::string(kResultCaptions[i]) + "\n" + texts[i] + "\n\n";
+    }
     prompts().message(kAlertTitle, text, PromptIcon::Information);
 }
 
