@@ -1,6 +1,6 @@
 // Backup and restore of a printer's settings against the virtual printer: what the file holds,
 // what a restore leaves on the printer, and the cases in which it must send nothing.
-#include "VirtualPrinterForms.h"
+#include "VirtualPrinterEngine.h"
 #include "core/base/Cp1252.h"
 #include "core/engine/history/HistoryDatabase.h"
 #include "core/engine/history/HistoryRecorder.h"
@@ -63,7 +63,7 @@ void configure(korva::PrinterState& s) {
     s.user = {1, "11222333000181", "ISENTO", "", ""};
 }
 
-class BackupRestore : public morvelan::test::VirtualPrinterForms {
+class BackupRestore : public morvelan::test::VirtualPrinterEngine {
 protected:
     std::string backupOfConfiguredPrinter() {
         editPrinter(configure);

@@ -1,14 +1,9 @@
-// The fixture of form tests against the virtual printer: a real engine bound to the library, the
-// frame's services over it, recorded prompts, a fresh printer, and the forms created the way
-// switchForm creates them. A test registers the forms it needs in `registry`.
+// The fixture of form tests against the virtual printer: the engine fixture, and the forms created
+// the way switchForm creates them. A test registers the forms it needs in `registry`.
 #pragma once
 
-#include "EngineFormServices.h"
-#include "TestDoubles.h"
-#include "VirtualPrinterState.h"
-#include "core/engine/Engine.h"
+#include "VirtualPrinterEngine.h"
 #include "core/features/common/FormRegistry.h"
-#include "core/modules/CoreModules.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,16 +14,8 @@
 
 namespace morvelan::test {
 
-class VirtualPrinterForms : public ::testing::Test {
+class VirtualPrinterForms : public VirtualPrinterEngine {
 protected:
-    VirtualPrinterForms()
-        : engine(bindLibrary(MORVELAN_LIBRARY_DIR, libraryLogDirectory(dataDir.path())), prompts,
-                 frame, programDir.path()),
-          services(engine) {
-        tables::test::resetPrinter();
-        registerCoreModules(engine);
-    }
-
     // Creates the form of (group, item) in its mode, with its starting record and its place in
     // or out of the sealing sequence; null when no form is registered for the code.
     std::unique_ptr<QWidget> open(int group, int item) {
@@ -47,11 +34,6 @@ protected:
         return form->findChild<T*>(QString::fromLatin1(name));
     }
 
-    TempDir programDir, dataDir;
-    RecordingPrompts prompts;
-    RecordingFrame frame;
-    Engine engine;
-    EngineFormServices services;
     FormRegistry registry;
 };
 
