@@ -64,7 +64,9 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
     // 2-3. The library, and the engine whose state starts with no printer and detection due.
     m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
     registerCoreModules(*m_engine);
-    new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
+    // A child rather than a member: the frame destroys its engine before its children, so the
+    // engine never reports to a recorder that is gone.
+    m_history = new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
     // 4. The size the window takes when it is restored from maximised.
     resize(kRestoredWidth, kRestoredHeight);
     // 5-6. No sequence; the working command file is default.cmd in the program directory.
@@ -106,10 +108,7 @@ void CMainFrame::createMenu() {
             [this] { switchForm(10, 3); });
     connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
     connect(add(QStringLiteral("&Histórico de intervenções..."), "fileHistory"),
-            &QAction::triggered, this, [this] {
-                if (auto* history = HistoryKeeper::of(*this))
-                    history->showWindow();
-            });
+            &QAction::triggered, this, [this] { m_history->showWindow(); });
     file->addSeparator();
     m_exitAction = add(QStringLiteral("&Sair"), "fileExit");
     connect(m_exitAction, &QAction::triggered, this, &CMainFrame::close);
@@ -254,12 +253,12 @@ void CMainFrame::showResult(int selection, int type, int step, const ResultRecor
 }
 
 void CMainFrame::waitForWorker(const std::atomic<std::uint8_t>& done) {
-    CProgressDlg dialog(done, nullptr, this);
+    CProgressDlg dialog(done, m_waitBars, nullptr, this);
     dialog.exec();
 }
 
 void CMainFrame::waitForDetection(const std::atomic<std::uint8_t>& done) {
-    CProgressSerialDlg dialog(done, this);
+    CProgressSerialDlg dialog(done, m_waitBars, this);
     dialog.exec();
 }
 

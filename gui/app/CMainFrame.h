@@ -9,6 +9,7 @@
 #include "core/features/common/FormServices.h"
 #include "gui/app/CMorvelanDoc.h"
 #include "gui/dialogs/ResponseHost.h"
+#include "gui/dialogs/WaitBarPositions.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,6 +28,7 @@ namespace morvelan {
 class CLeftView;
 class CRightView_Resp;
 class HelpWindow;
+class HistoryKeeper;
 class RecentFileList;
 class RecentFilesMenu;
 
@@ -84,6 +86,8 @@ public:
     QAction* action(const QString& objectName) const;
     // The forms by code; tests register stand-ins in it.
     FormRegistry& formRegistry() { return m_forms; }
+    // The service history of this window's engine.
+    HistoryKeeper& history() { return *m_history; }
     void showHelp();
     // Shows `list` in the "A&rquivo" menu; a file picked there opens as "&Abrir" opens it.
     void setRecentFiles(RecentFileList& list);
@@ -103,6 +107,7 @@ private:
     Prompts& m_prompts;
     FormRegistry m_forms;
     std::optional<Engine> m_engine;
+    HistoryKeeper* m_history = nullptr;
     QSplitter* m_splitter = nullptr;
     CLeftView* m_tree = nullptr;
     QScrollArea* m_rightPane = nullptr;
@@ -111,6 +116,8 @@ private:
     QAction* m_exitAction = nullptr;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
     std::pair<int, int> m_code{0, 0};
+    // Each wait continues the bar of the previous wait of its kind in this window.
+    WaitBarPositions m_waitBars;
 };
 
 } // namespace morvelan

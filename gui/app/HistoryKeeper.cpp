@@ -21,14 +21,6 @@ HistoryKeeper::HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statu
     engine.setServiceObserver(&m_recorder);
 }
 
-HistoryKeeper* HistoryKeeper::of(const QObject& frame) {
-    for (QObject* child : frame.children()) {
-        if (auto* keeper = dynamic_cast<HistoryKeeper*>(child))
-            return keeper;
-    }
-    return nullptr;
-}
-
 void HistoryKeeper::showWindow() {
     HistoryWindow window(m_database, m_prompts, m_frame);
     window.exec();

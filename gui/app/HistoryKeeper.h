@@ -1,6 +1,7 @@
 // The main frame's service history: the database in the program directory, the recorder the
 // engine reports to, the one status-bar message when the file cannot be written, and the
-// "Histórico de intervenções" window. A child of the frame; lives on the user-interface thread.
+// "Histórico de intervenções" window. The frame makes it as its child and keeps a pointer to it;
+// lives on the user-interface thread.
 #pragma once
 
 #include "core/engine/Engine.h"
@@ -17,10 +18,6 @@ namespace morvelan {
 class HistoryKeeper final : public QObject {
 public:
     HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statusBar, QWidget* frame);
-
-    // The keeper among the frame's children; null when there is none. (No meta-object of its
-    // own, so QObject::findChild cannot tell it apart.)
-    static HistoryKeeper* of(const QObject& frame);
 
     // Shows the window modally over the frame.
     void showWindow();

@@ -11,15 +11,12 @@
 namespace morvelan {
 
 namespace {
-int g_operationBarPosition = 0;
-int g_detectionBarPosition = 0;
-
 constexpr Qt::WindowFlags kNoCloseBox = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 } // namespace
 
-FlagWaitDlg::FlagWaitDlg(const std::atomic<std::uint8_t>& done, int& sharedPosition,
+FlagWaitDlg::FlagWaitDlg(const std::atomic<std::uint8_t>& done, int& position,
                          const QStringList& lines, QWidget* parent)
-    : QDialog(parent, kNoCloseBox), m_done(done), m_position(sharedPosition),
+    : QDialog(parent, kNoCloseBox), m_done(done), m_position(position),
       m_bar(new QProgressBar(this)), m_timer(new QTimer(this)) {
     setModal(true);
     setWindowTitle(QStringLiteral("Morvelan"));
@@ -60,9 +57,9 @@ void FlagWaitDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-CProgressDlg::CProgressDlg(const std::atomic<std::uint8_t>& workerDone,
+CProgressDlg::CProgressDlg(const std::atomic<std::uint8_t>& workerDone, WaitBarPositions& positions,
                            std::atomic<bool>* stopRequested, QWidget* parent)
-    : FlagWaitDlg(workerDone, g_operationBarPosition, {QStringLiteral("Aguarde, em execução...")},
+    : FlagWaitDlg(workerDone, positions.operation, {QStringLiteral("Aguarde, em execução...")},
                   parent),
       m_stopRequested(stopRequested) {}
 
@@ -73,20 +70,12 @@ CProgressDlg::~CProgressDlg() {
         m_stopRequested->store(true, std::memory_order_release);
 }
 
-int CProgressDlg::sharedPosition() {
-    return g_operationBarPosition;
-}
-
 CProgressSerialDlg::CProgressSerialDlg(const std::atomic<std::uint8_t>& detectionDone,
-                                       QWidget* parent)
-    : FlagWaitDlg(detectionDone, g_detectionBarPosition,
+                                       WaitBarPositions& positions, QWidget* parent)
+    : FlagWaitDlg(detectionDone, positions.detection,
                   {QStringLiteral("Localizando Impressoras conectadas ao micro."),
                    QStringLiteral("Este processo pode demorar alguns segundos."),
                    QStringLiteral("Por Favor, Aguarde...")},
                   parent) {}
-
-int CProgressSerialDlg::sharedPosition() {
-    return g_detectionBarPosition;
-}
 
 } // namespace morvelan

@@ -2,6 +2,8 @@
 // user-interface thread and only read the worker's completion flag, every 100 ms.
 #pragma once
 
+#include "gui/dialogs/WaitBarPositions.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -27,8 +29,8 @@ public:
     void reject() override;
 
 protected:
-    FlagWaitDlg(const std::atomic<std::uint8_t>& done, int& sharedPosition,
-                const QStringList& lines, QWidget* parent);
+    FlagWaitDlg(const std::atomic<std::uint8_t>& done, int& position, const QStringList& lines,
+                QWidget* parent);
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -41,14 +43,11 @@ private:
 // "Aguarde, em execução..." while an operation's worker runs.
 class CProgressDlg final : public FlagWaitDlg {
 public:
-    // `stopRequested`, when given, is raised as the dialog goes away, so a script run stops
-    // after its current line.
-    explicit CProgressDlg(const std::atomic<std::uint8_t>& workerDone,
-                          std::atomic<bool>* stopRequested = nullptr, QWidget* parent = nullptr);
+    // The bar starts at and keeps writing `positions.operation`. `stopRequested`, when given,
+    // is raised as the dialog goes away, so a script run stops after its current line.
+    CProgressDlg(const std::atomic<std::uint8_t>& workerDone, WaitBarPositions& positions,
+                 std::atomic<bool>* stopRequested = nullptr, QWidget* parent = nullptr);
     ~CProgressDlg() override;
-
-    // Where the next dialog of this kind starts its bar: one value for the whole run.
-    static int sharedPosition();
 
 private:
     std::atomic<bool>* m_stopRequested;
@@ -57,10 +56,9 @@ private:
 // "Localizando Impressoras conectadas ao micro." while the printer is detected.
 class CProgressSerialDlg final : public FlagWaitDlg {
 public:
-    explicit CProgressSerialDlg(const std::atomic<std::uint8_t>& detectionDone,
-                                QWidget* parent = nullptr);
-
-    static int sharedPosition();
+    // The bar starts at and keeps writing `positions.detection`.
+    CProgressSerialDlg(const std::atomic<std::uint8_t>& detectionDone, WaitBarPositions& positions,
+                       QWidget* parent = nullptr);
 };
 
 } // namespace morvelan

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
@@ -207,6 +208,24 @@ TEST_F(AppFormSwitch, ScriptGeneratorOpensAtEveryPickAndGivesTheSelectionToItsGr
     press(entry(9, 1));
     EXPECT_EQ(dialog.created, 2);
     EXPECT_EQ(frame->functionTree()->currentItem(), entry(9));
+}
+
+TEST_F(AppFormSwitch, ScriptGeneratorBelongsToItsFrameWhicheverWindowIsActive) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QWidget* parent = &other;
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            opened = dialog->objectName();
+            parent = dialog->parentWidget();
+            dialog->close();
+        }
+    });
+    press(entry(9, 1));
+    EXPECT_EQ(opened, QStringLiteral("CScriptDlg"));
+    EXPECT_EQ(parent, frame.get());
 }
 
 TEST_F(AppFormSwitch, TaxpayerFormIsToldWhetherItRunsAlone) {

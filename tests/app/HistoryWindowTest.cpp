@@ -47,7 +47,7 @@ struct AppHistory : testing::Test {
                                              CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
         frame->show();
     }
-    history::HistoryDatabase& database() const { return HistoryKeeper::of(*frame)->database(); }
+    history::HistoryDatabase& database() const { return frame->history().database(); }
     void press(const char* button) const {
         auto* pushed = frame->currentForm()->findChild<QPushButton*>(QString::fromLatin1(button));
         ASSERT_NE(pushed, nullptr) << button;

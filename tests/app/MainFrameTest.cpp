@@ -10,17 +10,21 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QSet>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 namespace morvelan {
@@ -42,6 +46,19 @@ void writeCommandFile(const QTemporaryDir& dir, const std::string& identificatio
     image.replace(0, bytes.size(), bytes);
     std::ofstream(dir.filePath(QStringLiteral("default.cmd")).toStdString(), std::ios::binary)
         << image;
+}
+
+// Where the bar of the wait dialog `wait` opens starts, read as soon as the dialog is up.
+int barAtStart(const std::function<void()>& wait) {
+    int start = -1;
+    QTimer::singleShot(0, [&start] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            if (auto* bar = dialog->findChild<QProgressBar*>(QStringLiteral("progressBar")))
+                start = bar->value();
+        }
+    });
+    wait();
+    return start;
 }
 
 struct AppMainFrame : testing::Test {
@@ -214,6 +231,17 @@ TEST_F(AppMainFrame, F1OpensTheHelpPages) {
     EXPECT_TRUE(browser->window()->isVisible());
     frame->close(); // the help window goes with the program
     EXPECT_FALSE(browser->window()->isVisible());
+}
+
+TEST_F(AppMainFrame, EachWindowContinuesOnlyItsOwnWaitBars) {
+    const auto first = frameWithoutLibrary();
+    const auto second = frameWithoutLibrary();
+    const std::atomic<std::uint8_t> done{1}; // each wait ends at its first tick
+    EXPECT_EQ(barAtStart([&] { first->waitForWorker(done); }), 0);
+    EXPECT_EQ(barAtStart([&] { first->waitForWorker(done); }), 5);
+    EXPECT_EQ(barAtStart([&] { second->waitForWorker(done); }), 0);
+    EXPECT_EQ(barAtStart([&] { first->waitForDetection(done); }), 0);
+    EXPECT_EQ(barAtStart([&] { first->waitForWorker(done); }), 10);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "gui/forms/generator/CScriptDlg.h"
 
-#include <QApplication>
+#include <QWidget>
 
 namespace morvelan {
 
@@ -10,7 +10,9 @@ void registerGeneratorForms(FormRegistry& registry) {
     registry.add(
         9, 1,
         {"CScriptDlg", FormMode::Plain, InitialData::None, 0, [](FormContext& context) -> QWidget* {
-             CScriptDlg dialog(context.services, QApplication::activeWindow());
+             // The frame serves its forms itself, so the services are the window the dialog
+             // belongs to; stand-in services in a test are no window and the dialog stands alone.
+             CScriptDlg dialog(context.services, dynamic_cast<QWidget*>(&context.services));
              dialog.exec();
              return nullptr;
          }});

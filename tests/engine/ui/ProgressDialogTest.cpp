@@ -23,7 +23,9 @@ int barValue(const QDialog& dialog) {
 TEST(UiProgressDialogs, OperationDialogClosesOnceTheWorkerIsDoneAndKeepsItsBar) {
     std::atomic<std::uint8_t> done{0};
     std::atomic<bool> stop{false};
-    const int before = CProgressDlg::sharedPosition();
+    WaitBarPositions positions;
+    positions.operation = 40;
+    const int before = positions.operation;
     // The worker finishes a little later on its own thread.
     std::thread worker([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(450));
@@ -31,7 +33,7 @@ TEST(UiProgressDialogs, OperationDialogClosesOnceTheWorkerIsDoneAndKeepsItsBar) 
     });
     int result = 0;
     {
-        CProgressDlg dialog(done, &stop);
+        CProgressDlg dialog(done, positions, &stop);
         EXPECT_EQ(barValue(dialog), before);
         dialog.reject(); // Escape does not end the wait
         result = dialog.exec();
@@ -41,31 +43,34 @@ TEST(UiProgressDialogs, OperationDialogClosesOnceTheWorkerIsDoneAndKeepsItsBar) 
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(stop.load()); // raised as the dialog went away
 
-    const int after = CProgressDlg::sharedPosition();
+    const int after = positions.operation;
     const int ticks = ((after - before) + 105) % 105 / 5;
     EXPECT_GE(ticks, 4);
     EXPECT_LE(ticks, 10);
 
-    CProgressDlg next(done);
+    CProgressDlg next(done, positions);
     EXPECT_EQ(barValue(next), after);
     next.tick();
-    EXPECT_EQ(CProgressDlg::sharedPosition(), after == 100 ? 0 : after + 5);
+    EXPECT_EQ(positions.operation, after == 100 ? 0 : after + 5);
     EXPECT_TRUE(next.result() == QDialog::Accepted);
 }
 
 TEST(UiProgressDialogs, DetectionDialogHasItsOwnBarAndClosesAtItsFirstTick) {
     std::atomic<std::uint8_t> done{1};
-    const int operationBar = CProgressDlg::sharedPosition();
-    const int before = CProgressSerialDlg::sharedPosition();
-    CProgressSerialDlg dialog(done);
+    WaitBarPositions positions;
+    positions.operation = 25;
+    positions.detection = 60;
+    const int operationBar = positions.operation;
+    const int before = positions.detection;
+    CProgressSerialDlg dialog(done, positions);
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::CustomizeWindowHint));
     EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(CProgressSerialDlg::sharedPosition(), before == 100 ? 0 : before + 5);
-    EXPECT_EQ(CProgressDlg::sharedPosition(), operationBar);
+    EXPECT_EQ(positions.detection, before == 100 ? 0 : before + 5);
+    EXPECT_EQ(positions.operation, operationBar);
 }
 
 TEST(UiProgressDialogs, UpdateDialogShowsTheEstimateUntilTheTransferEnds) {
