@@ -13,6 +13,9 @@ const char* const kUsage =
     "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
     "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
+    "  seal PERFIL.cmd [--clock-from-pc]\n"
+    "                     sequencia de lacracao: os sete passos com os dados do perfil; com\n"
+    "                     --clock-from-pc, a data e hora deste computador\n"
     "  list               lista as funcoes: codigo, grupo :: item e o que cada uma faz\n"
     "  read CODIGO [--json]  le da impressora o que a funcao (ex.: 7.4) mostra, um campo por\n"
     "                     linha; com --json, um objeto JSON\n"
@@ -21,7 +24,8 @@ const char* const kUsage =
     "\n"
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
-    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore\n"
+    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore e\n"
+    "                     o seal\n"
     "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versao\n"
@@ -46,6 +50,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.yes = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--clock-from-pc") {
+            options.clockFromPc = true;
         } else if (arg == "--home" || arg.starts_with("--home=")) {
             if (arg == "--home") {
                 if (++i == args.size()) {
@@ -90,6 +96,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Backup;
     } else if (name == "restore") {
         options.command = Command::Restore;
+    } else if (name == "seal") {
+        options.command = Command::Seal;
     } else {
         error = "comando desconhecido: " + name;
         return std::nullopt;
@@ -100,12 +108,17 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
                                   (name == "send"   ? "um comando"
                                    : name == "run"  ? "um arquivo de script"
                                    : name == "read" ? "o codigo de uma funcao (ex.: 7.4)"
+                                   : name == "seal" ? "um perfil (arquivo de comandos)"
                                                     : "um arquivo de comandos");
         return std::nullopt;
     }
     // Every other command prints texts of its own; a JSON flag there would be silently ignored.
     if (options.json && options.command != Command::Read) {
         error = "--json so vale para o comando read";
+        return std::nullopt;
+    }
+    if (options.clockFromPc && options.command != Command::Seal) {
+        error = "--clock-from-pc so vale para o comando seal";
         return std::nullopt;
     }
     if (wanted == 2) {

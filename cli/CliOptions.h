@@ -16,7 +16,7 @@ enum ExitCode : int {
     kExitNoPrinter = 3, // no library or no printer
 };
 
-enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore, List, Read };
+enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore, List, Read, Seal };
 
 struct Options {
     Command command = Command::None;
@@ -24,6 +24,7 @@ struct Options {
     std::optional<std::string> home; // --home DIR
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
     bool json = false;               // --json: read prints one JSON object
+    bool clockFromPc = false;        // --clock-from-pc: seal sets this computer's clock
 };
 
 // Nothing, with `error` set, on bad usage.

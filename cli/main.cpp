@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     case Command::Restore:
         code = session.restore(options->argument);
         break;
+    case Command::Seal:
+        code = session.seal(options->argument, options->clockFromPc);
+        break;
     case Command::Read:
         code = session.read(options->argument, options->json);
         break;

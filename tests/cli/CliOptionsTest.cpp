@@ -28,6 +28,9 @@ TEST(CliOptions, CommandsOptionsAndUsageErrors) {
         {{"run", "a.SEQ", "--yes", "--home=/h"}, true, Command::Run, "a.SEQ", "/h", true},
         {{"-y", "--", "run", "-x.SEQ"}, true, Command::Run, "-x.SEQ", "", true},
         {{"run", "--help"}, true, Command::Help, "", "", false},
+        {{"seal", "p.cmd", "--clock-from-pc"}, true, Command::Seal, "p.cmd", "", false},
+        {{"seal"}, false, Command::None, "", "", false},
+        {{"--clock-from-pc", "restore", "p.cmd"}, false, Command::None, "", "", false},
         {{}, false, Command::None, "", "", false},
         {{"status", "x"}, false, Command::None, "", "", false},
         {{"send"}, false, Command::None, "", "", false},
@@ -48,6 +51,7 @@ TEST(CliOptions, CommandsOptionsAndUsageErrors) {
         EXPECT_EQ(options->argument, c.argument);
         EXPECT_EQ(options->home.value_or(""), c.home);
         EXPECT_EQ(options->yes, c.yes);
+        EXPECT_EQ(options->clockFromPc, c.args.size() == 3 && c.args[2] == "--clock-from-pc");
     }
 }
 

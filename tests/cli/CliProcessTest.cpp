@@ -2,12 +2,17 @@
 #include "Models.h"
 #include "StateFile.h"
 #include "TempDir.h"
+#include "core/base/CommandFileLayout.h"
 #include "core/engine/FunctionCatalogue.h"
+#include "core/features/settings/ClockSetting.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -203,6 +208,147 @@ std::string code(const OperationCode& c, bool padded) {
     char text[16];
     std::snprintf(text, sizeof text, padded ? "%02d.%02d" : "%d.%d", c.type, c.step);
     return text;
+}
+
+// A shop's configuration on a printer with a user, saved with backup, plus the date and time
+// block a backup never holds: a whole sealing profile.
+class CliSeal : public CliProcess {
+protected:
+    CliSeal() {
+        korva::modifyState(state(), [](korva::PrinterState& s) {
+            s.header = {"MORVELAN LTDA", "LOJA CENTRO", "RUA A, 10", "BAIRRO B"};
+            s.taxRates = {{"Ta", "1800"}, {"Sa", "0500"}};
+            s.payments.push_back({3, "Vale", true});
+            s.reports.push_back({2, "Vendas"});
+            s.nonFiscal.push_back({3, "Recarga"});
+            s.user = {1, "11222333000181", "123456789", "55667788", ""};
+        });
+        configured = korva::readState(state());
+        const Outcome o = cli("backup '" + profile + "'");
+        EXPECT_EQ(o.code, 0) << o.err;
+        fs::copy_file(profile, backupOnly);
+        const FormRecord clock = settings::clockRecord({"01022026", "103000"});
+        std::fstream file(profile, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(static_cast<std::streamoff>(offsetof(CommandFileImage, clock)));
+        file.write(clock.data(), static_cast<std::streamsize>(clock.size()));
+        fresh();
+    }
+
+    void fresh() {
+        korva::modifyState(state(), [](korva::PrinterState& s) {
+            s = korva::freshPrinter(korva::defaultModel());
+        });
+    }
+
+    static std::vector<std::pair<std::string, std::string>>
+    names(const std::vector<korva::NamedEntry>& entries) {
+        std::vector<std::pair<std::string, std::string>> result;
+        for (const korva::NamedEntry& e : entries) {
+            result.emplace_back(std::to_string(e.number) + (e.linked ? "v" : ""), e.name);
+        }
+        return result;
+    }
+
+    static std::vector<std::pair<std::string, std::string>>
+    rates(const std::vector<korva::TaxRate>& entries) {
+        std::vector<std::pair<std::string, std::string>> result;
+        for (const korva::TaxRate& r : entries) {
+            result.emplace_back(r.code, r.rate);
+        }
+        return result;
+    }
+
+    const std::string profile = data.file("perfil.cmd");
+    const std::string backupOnly = data.file("backup.cmd");
+    korva::PrinterState configured;
+};
+
+TEST_F(CliSeal, AProfileSealsAFreshPrinterStepByStep) {
+    const Outcome o = cli("--yes seal '" + profile + "'");
+    ASSERT_EQ(o.code, 0) << o.out << o.err;
+    const korva::PrinterState sealed = korva::readState(state());
+    EXPECT_EQ(sealed.user.number, 1);
+    EXPECT_EQ(sealed.user.cnpj, configured.user.cnpj);
+    EXPECT_EQ(sealed.user.ie, configured.user.ie);
+    // A backup keeps the lines as the printer reads them, padded to the line's width.
+    std::vector<std::string> header;
+    for (const std::string& line : sealed.header) {
+        header.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
+    }
+    EXPECT_EQ(header, configured.header);
+    EXPECT_EQ(rates(sealed.taxRates), rates(configured.taxRates));
+    EXPECT_EQ(names(sealed.payments), names(configured.payments));
+    EXPECT_EQ(names(sealed.reports), names(configured.reports));
+    EXPECT_EQ(names(sealed.nonFiscal), names(configured.nonFiscal));
+    const std::time_t printerNow = std::time(nullptr) + sealed.clockOffset;
+    std::tm clock{};
+    localtime_r(&printerNow, &clock);
+    EXPECT_EQ(std::vector({clock.tm_mday, clock.tm_mon + 1, clock.tm_year + 1900}),
+              std::vector({1, 2, 2026}));
+    // One line per step, in the window's order.
+    std::vector<std::string> steps;
+    for (const std::string& line : lines(o.out)) {
+        if (line.starts_with("Passo ")) {
+            EXPECT_TRUE(line.ends_with(" ... ( 0000 ) - Resultado sem erro")) << line;
+            steps.push_back(line.substr(0, line.find(" ...")));
+        }
+    }
+    EXPECT_EQ(steps,
+              std::vector<std::string>(
+                  {"Passo 1: Data e hora", "Passo 2: Troca usuário/incluir IM", "Passo 3: Clichê",
+                   "Passo 4: Alíquotas de ICMS e ISSQN", "Passo 5: Totalizadores não fiscais",
+                   "Passo 6: Relatórios gerenciais", "Passo 7: Meios de pagamentos"}));
+    EXPECT_TRUE(o.out.ends_with("Lacração Finalizada.\n")) << o.out;
+    EXPECT_NE(cli("history").out.find("Lacração Finalizada."), std::string::npos);
+}
+
+TEST_F(CliSeal, AFailedStepEndsTheSequenceThere) {
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.faults["0103"] = {1, "0006"}; });
+    const Outcome o = cli("--yes seal '" + profile + "' --clock-from-pc");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.out.find("Passo 3: Clichê ... "), std::string::npos) << o.out;
+    EXPECT_EQ(o.out.find("Passo 4: Alíquotas de ICMS e ISSQN ..."), std::string::npos) << o.out;
+    EXPECT_EQ(o.out.find("Lacração Finalizada."), std::string::npos) << o.out;
+    EXPECT_NE(o.err.find("Estado da Execução do Comando: ( 0006 )"), std::string::npos) << o.err;
+    const korva::PrinterState after = korva::readState(state());
+    EXPECT_EQ(after.user.number, 1); // the steps before it were sent
+    EXPECT_EQ(names(after.payments), names(korva::freshPrinter(korva::defaultModel()).payments));
+    EXPECT_TRUE(after.taxRates.empty());
+}
+
+TEST_F(CliSeal, NothingIsSentWhenTheSequenceCannotStart) {
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::string args;
+        int code;
+        const char* said;
+    };
+    const std::string damaged = data.file("danificado.cmd");
+    std::ofstream(damaged, std::ios::binary) << "not a command file";
+    const Case cases[] = {
+        {"outside technical intervention",
+         [&] { korva::modifyState(state(), [](korva::PrinterState& s) { s.mit = false; }); },
+         "--yes seal '" + profile + "'", 1, "MIT"},
+        {"damaged profile", [] {}, "--yes seal '" + damaged + "'", 2, "não pode ser usado"},
+        {"no such profile", [] {}, "--yes seal '/nao/existe.cmd'", 2, "não pode ser usado"},
+        {"a backup has no clock", [] {}, "--yes seal '" + backupOnly + "'", 2,
+         "Passo 1: Data e hora"},
+        {"printer already has a user",
+         [&] { korva::modifyState(state(), [](korva::PrinterState& s) { s.user.number = 1; }); },
+         "--yes seal '" + profile + "'", 1, "Já existe usuário cadastrado"},
+        {"nobody confirms", [] {}, "seal '" + profile + "'", 1, "--yes"},
+    };
+    for (const Case& c : cases) {
+        fresh();
+        c.prepare();
+        const std::string before = korva::toJson(korva::readState(state())).dump();
+        const Outcome o = cli(c.args);
+        EXPECT_EQ(o.code, c.code) << c.name << "\n" << o.err;
+        EXPECT_NE(o.err.find(c.said), std::string::npos) << c.name << "\n" << o.err;
+        EXPECT_EQ(o.out.find("Passo 1: Data e hora ..."), std::string::npos) << c.name;
+        EXPECT_EQ(korva::toJson(korva::readState(state())).dump(), before) << c.name;
+    }
 }
 
 TEST_F(CliProcess, ListShowsEveryLeafInTreeOrderWithoutAPrinter) {
