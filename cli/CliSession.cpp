@@ -117,9 +117,9 @@ CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, s
       prompts_(err, in, interactive && !options.yes) {
     // --home, else the program's own choice: the same files the window program uses.
     const auto files = prepareProgramFiles(options.home ? options.home->c_str() : nullptr);
-    auto logBase = userDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     engine_ = std::make_unique<Engine>(
-        bindLibrary(files.libraryDirectory, libraryLogDirectory(logBase.empty() ? "." : logBase)),
+        bindLibrary(files.libraryDirectory,
+                    prepareLibraryLogDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))),
         prompts_, frame_, files.dataDirectory);
     registerCoreModules(*engine_);
     history_ = std::make_unique<CliHistoryRecording>(*engine_, err_);

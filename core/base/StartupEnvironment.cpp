@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 // Where an installed copy finds its library and its installed data, relative to its executable;
 // the build sets both from the install layout.
@@ -51,6 +52,24 @@ std::string userDataDirectory(const char* xdgDataHome, const char* home) {
     if (isSet(home))
         return withoutTrailingSlash(home) + "/.local/share";
     return {};
+}
+
+std::string libraryLogDirectory(const std::string& baseDirectory, int slot) {
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "Log/%02d/", slot);
+    std::string base = baseDirectory;
+    if (!base.empty() && base.back() == '/') {
+        base.pop_back();
+    }
+    return base + "/Korva/InterfaceKorva/DataFiles/" + tail;
+}
+
+std::string prepareLibraryLogDirectory(const char* xdgDataHome, const char* home) {
+    const std::string base = userDataDirectory(xdgDataHome, home);
+    const std::string directory = libraryLogDirectory(base.empty() ? "." : base);
+    std::error_code ignored;
+    std::filesystem::create_directories(directory, ignored);
+    return directory;
 }
 
 ProgramFiles locateProgramFiles(const StartupPlaces& places) {

@@ -45,6 +45,15 @@ ProgramFiles locateProgramFiles(const StartupPlaces& places);
 // $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share; empty without either.
 std::string userDataDirectory(const char* xdgDataHome, const char* home);
 
+// The printer library's log directory under `baseDirectory` (the user's data directory):
+// <base>/Korva/InterfaceKorva/DataFiles/Log/00/ for printer slot 0.
+std::string libraryLogDirectory(const std::string& baseDirectory, int slot = 0);
+
+// The log directory both programs bind the library with: under the user's data directory (the
+// current directory without one), made when it is missing, since the library cannot be expected
+// to create the path. A directory that cannot be made only costs the library its log.
+std::string prepareLibraryLogDirectory(const char* xdgDataHome, const char* home);
+
 // Creates the data directory and copies into it each installed file it lacks; the technician's
 // own files are never overwritten. False when the directory cannot be made or a copy fails.
 bool seedProgramFiles(const ProgramFiles& files);

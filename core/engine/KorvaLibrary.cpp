@@ -35,14 +35,4 @@ BoundLibrary bindLibraryFromTable(const LibraryEntries& entries) {
     return library;
 }
 
-std::string libraryLogDirectory(const std::string& baseDirectory, int slot) {
-    char tail[16];
-    std::snprintf(tail, sizeof tail, "Log/%02d/", slot);
-    std::string base = baseDirectory;
-    if (!base.empty() && base.back() == '/') {
-        base.pop_back();
-    }
-    return base + "/Korva/InterfaceKorva/DataFiles/" + tail;
-}
-
 } // namespace morvelan

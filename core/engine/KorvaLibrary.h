@@ -3,6 +3,9 @@
 // fake library that way).
 #pragma once
 
+// The log directory the library is bound with is one of the program's files.
+#include "core/base/StartupEnvironment.h"
+
 #include <InterfaceKorva.h>
 
 #include <string>
@@ -117,9 +120,5 @@ BoundLibrary bindLibrary(const std::string& programDirectory, const std::string&
 // Binds from a ready table of function pointers (a fake library in tests). The handle is not
 // empty, so the binding counts as a loaded library.
 BoundLibrary bindLibraryFromTable(const LibraryEntries& entries);
-
-// The library's log directory under `baseDirectory` (the user's data directory):
-// <base>/Korva/InterfaceKorva/DataFiles/Log/00/ for printer slot 0.
-std::string libraryLogDirectory(const std::string& baseDirectory, int slot = 0);
 
 } // namespace morvelan

@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,8 +24,9 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
+
+#include <cstdlib>
 
 namespace morvelan {
 
@@ -40,12 +40,9 @@ constexpr int kFormWidth = 580;
 
 CMainFrame::Binder CMainFrame::libraryInDirectory(const std::string& programDirectory) {
     return [programDirectory] {
-        const auto dataDirectory =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        const auto logDirectory = libraryLogDirectory(dataDirectory.toStdString());
-        // The library writes its daily logs there; it cannot be expected to create the path.
-        QDir().mkpath(QString::fromStdString(logDirectory));
-        return bindLibrary(programDirectory, logDirectory);
+        return bindLibrary(
+            programDirectory,
+            prepareLibraryLogDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     };
 }
 

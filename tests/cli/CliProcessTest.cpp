@@ -83,6 +83,11 @@ TEST_F(CliProcess, StatusPrintsTheFiveTextsAfterTheirLabels) {
                      "Estado Fiscal da Impressora: Modo manufatura (Não-Fiscalizado) - Modo de "
                      "Intervenção Técnica - Memória Fiscal em operação normal - Período de vendas "
                      "fechado - Documento fechado - \n");
+    // The library keeps its daily log where the window's does, in a directory made for it.
+    const std::filesystem::path log =
+        std::filesystem::path(data.path()) / "Korva/InterfaceKorva/DataFiles/Log/00";
+    ASSERT_TRUE(std::filesystem::is_directory(log));
+    EXPECT_FALSE(std::filesystem::is_empty(log));
 }
 
 TEST_F(CliProcess, SendNamesTheAnswerAndFailsOnARefusal) {
