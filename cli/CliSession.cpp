@@ -246,7 +246,7 @@ int CliSession::backup(const std::string& path) {
 int CliSession::read(const std::string& code, bool json) {
     const auto parsed = parseFunctionCode(code);
     const FunctionUse* use = parsed ? functionUse(parsed->first, parsed->second) : nullptr;
-    if (use != nullptr && use->operation && !use->sends) {
+    if (use != nullptr && readsThroughOperation(*use)) {
         return readStatusFields(*use, json);
     }
     if (use == nullptr || !use->reading) {
@@ -420,9 +420,9 @@ bool CliSession::sealStep(int number, int step, FormRecord& block, bool last) {
         std::fprintf(err_, "morvelan-cli: a lacração parou no %s\n",
                      stepLabel(number, step).c_str());
         printTexts(result, err_);
-        if (const std::string& tables = engine_->tableErrorText[0];
-            step >= tables::kPaymentTable && step <= tables::kNonFiscalTable && !tables.empty()) {
-            std::fputs(tables.c_str(), err_);
+        const OperationEntry* entry = engine_->operations().find(6, step);
+        if (entry != nullptr && entry->listsTableErrors) {
+            std::fputs(engine_->tableErrorText[0].c_str(), err_);
         }
     }
     return ok;

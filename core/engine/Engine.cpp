@@ -3,7 +3,6 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -120,14 +119,6 @@ void Engine::runWorker(WorkerArgument& argument) {
     }
     argument.result->resultCode = entry->body(*this, argument);
     decodeStatus(*argument.result, argument.slot);
-}
-
-void Engine::markUnavailable(ResultRecord& result) {
-    std::memset(&result, 0, sizeof result);
-    result.resultCode = kUnavailableResultCode;
-    const std::string line = toCp1252(kUnavailableResultLine);
-    std::memcpy(result.resultLine, line.data(),
-                std::min(line.size(), sizeof result.resultLine - 1));
 }
 
 void Engine::applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection) {

@@ -23,6 +23,12 @@ template <std::size_t N> void putRecordBytes(char (&field)[N], std::string_view 
 
 } // namespace
 
+void Engine::markUnavailable(ResultRecord& result) {
+    std::memset(&result, 0, sizeof result);
+    result.resultCode = kUnavailableResultCode;
+    putRecordText(result.resultLine, kUnavailableResultLine);
+}
+
 int Engine::askPrinterStatus(char (&status)[21]) {
     std::memset(status, 0, sizeof status);
     char answer[10] = {};

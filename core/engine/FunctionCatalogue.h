@@ -30,6 +30,11 @@ struct FunctionUse {
     bool sends = false;
 };
 
+// The status check: an operation that changes nothing, whose decoded status is its reading.
+inline bool readsThroughOperation(const FunctionUse& use) {
+    return use.operation && !use.sends;
+}
+
 // Every leaf of the tree, in tree order.
 std::span<const FunctionUse> functionUses();
 

@@ -389,7 +389,7 @@ TEST_F(CliProcess, ReadShowsEveryReadingWithTheValuesConfigured) {
     bool padded = false;
     for (const FunctionUse& use : functionUses()) {
         // "Estado do ECF" reads through its operation: the status is its answer.
-        if (!use.reading && (!use.operation || use.sends)) {
+        if (!use.reading && !readsThroughOperation(use)) {
             continue;
         }
         // Both spellings of a code, taken in turn.
