@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace morvelan::cli {
@@ -13,6 +14,8 @@ const char* const kUsage =
     "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
     "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
+    "  apply ARQUIVO.cmd [--only CODIGO,...]\n"
+    "                     como o restore, so com as funcoes escolhidas (ex.: --only 6.2,6.9)\n"
     "  seal PERFIL.cmd [--clock-from-pc]\n"
     "                     sequencia de lacracao: os sete passos com os dados do perfil; com\n"
     "                     --clock-from-pc, a data e hora deste computador\n"
@@ -24,8 +27,8 @@ const char* const kUsage =
     "\n"
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
-    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore e\n"
-    "                     o seal\n"
+    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore,\n"
+    "                     o apply e o seal\n"
     "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versao\n"
@@ -52,6 +55,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.json = true;
         } else if (arg == "--clock-from-pc") {
             options.clockFromPc = true;
+        } else if (arg == "--only" || arg.starts_with("--only=")) {
+            if (arg == "--only" && ++i == args.size()) {
+                error = "--only precisa dos codigos das funcoes (ex.: 6.2,6.9)";
+                return std::nullopt;
+            }
+            options.only = arg == "--only" ? args[i] : arg.substr(7);
         } else if (arg == "--home" || arg.starts_with("--home=")) {
             if (arg == "--home") {
                 if (++i == args.size()) {
@@ -96,6 +105,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Backup;
     } else if (name == "restore") {
         options.command = Command::Restore;
+    } else if (name == "apply") {
+        options.command = Command::Apply;
     } else if (name == "seal") {
         options.command = Command::Seal;
     } else {
@@ -121,10 +132,30 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "--clock-from-pc so vale para o comando seal";
         return std::nullopt;
     }
+    if (options.only && (options.command != Command::Apply || !parseFunctionCodes(*options.only))) {
+        error = options.command != Command::Apply
+                    ? "--only so vale para o comando apply"
+                    : "--only precisa dos codigos das funcoes separados por virgula (ex.: 6.2,6.9)";
+        return std::nullopt;
+    }
     if (wanted == 2) {
         options.argument = words[1];
     }
     return options;
+}
+
+std::optional<std::vector<std::pair<int, int>>> parseFunctionCodes(const std::string& text) {
+    std::vector<std::pair<int, int>> codes;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        const auto code = parseFunctionCode(text.substr(from, comma - from));
+        if (!code) {
+            return std::nullopt;
+        }
+        codes.push_back(*code);
+        from = comma + 1;
+    }
+    return codes;
 }
 
 std::optional<std::pair<int, int>> parseFunctionCode(const std::string& text) {

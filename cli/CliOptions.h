@@ -16,7 +16,20 @@ enum ExitCode : int {
     kExitNoPrinter = 3, // no library or no printer
 };
 
-enum class Command { None, Help, Version, Status, Send, Run, Backup, Restore, List, Read, Seal };
+enum class Command {
+    None,
+    Help,
+    Version,
+    Status,
+    Send,
+    Run,
+    Backup,
+    Restore,
+    Apply,
+    List,
+    Read,
+    Seal
+};
 
 struct Options {
     Command command = Command::None;
@@ -25,10 +38,14 @@ struct Options {
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
     bool json = false;               // --json: read prints one JSON object
     bool clockFromPc = false;        // --clock-from-pc: seal sets this computer's clock
+    std::optional<std::string> only; // --only CODE,...: the functions apply sends
 };
 
 // Nothing, with `error` set, on bad usage.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+// The codes of --only ("6.2,6.7"), or nothing when one of them is not a function code.
+std::optional<std::vector<std::pair<int, int>>> parseFunctionCodes(const std::string& text);
 
 // A function code as the technician types it ("7.4", "07.04"); nothing when it is not two
 // numbers joined by a dot.

@@ -7,26 +7,20 @@
 #include "core/engine/FunctionCatalogue.h"
 #include "core/engine/FunctionNames.h"
 #include "core/engine/ServiceObserver.h"
-#include "core/features/backup/BackupFile.h"
 #include "core/features/backup/BackupSession.h"
-#include "core/features/backup/RestorePlan.h"
-#include "core/features/settings/ClockSetting.h"
+#include "core/features/backup/BackupSettings.h"
+#include "core/features/sealing/ProfileSealing.h"
 #include "core/features/tables/ChangePlan.h"
-#include "core/features/tables/TableRecords.h"
-#include "core/features/taxpayer/TaxpayerRecording.h"
 #include "core/modules/CoreModules.h"
 #include "core/present/ReadingFields.h"
-#include "core/present/SealingSequence.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
-#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <variant>
 #include <vector>
 
 namespace morvelan::cli {
@@ -357,8 +351,37 @@ bool CliSession::confirmPlan(const std::string& plan, const char* question, cons
 }
 
 int CliSession::restore(const std::string& path) {
-    const backup::RestoreOutcome outcome = backup::restoreFromFile(
-        *engine_, path, [this](const std::string& plan) { return confirmRestore(plan); });
+    return reportTransfer(backup::restoreFromFile(
+        *engine_, path, [this](const std::string& plan) { return confirmRestore(plan); }));
+}
+
+int CliSession::apply(const std::string& path, const std::optional<std::string>& only) {
+    std::vector<int> steps;
+    for (const auto& [type, step] :
+         only ? *parseFunctionCodes(*only) : std::vector<std::pair<int, int>>{}) {
+        if (type != 6 || !backup::sendableSetting(step)) {
+            std::string sendable;
+            for (const FunctionUse& use : functionUses()) {
+                if (use.code.type == 6 && backup::sendableSetting(use.code.step)) {
+                    sendable += "\n  " + codeText(6, use.code.step) + " " +
+                                std::string(itemName(6, use.code.step));
+                }
+            }
+            std::fprintf(err_,
+                         "morvelan-cli: %s não é aplicada a partir de um arquivo de comandos; "
+                         "estas são:%s\n",
+                         codeText(type, step).c_str(), sendable.c_str());
+            return kExitUsage;
+        }
+        steps.push_back(step);
+    }
+    return reportTransfer(
+        backup::applyFromFile(*engine_, path, steps, [this](const std::string& plan) {
+            return confirmPlan(plan, "Aplicar estas configuracoes no ECF?", "aplicar");
+        }));
+}
+
+int CliSession::reportTransfer(const backup::RestoreOutcome& outcome) {
     switch (outcome.status) {
     case backup::RestoreStatus::BadFile:
         std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
@@ -366,6 +389,8 @@ int CliSession::restore(const std::string& path) {
     case backup::RestoreStatus::NoPrinter:
         return kExitNoPrinter;
     case backup::RestoreStatus::NotInMit:
+        std::fprintf(err_, "morvelan-cli: %s\n%s\n", tables::kNotInMitReason, outcome.text.c_str());
+        return kExitFailed;
     case backup::RestoreStatus::ReadFailed:
         std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
         return kExitFailed;
@@ -380,165 +405,44 @@ int CliSession::restore(const std::string& path) {
     return outcome.status == backup::RestoreStatus::Incomplete ? kExitFailed : kExitSuccess;
 }
 
-namespace {
-
-constexpr const char* kSealNothingSent = "Nada foi enviado à impressora.";
-
-// The operation 6.step of each sealing step, in the order the window leads the technician.
-std::array<int, kSealingSteps> sealingOperations() {
-    std::array<int, kSealingSteps> steps{};
-    for (int n = 0; n < kSealingSteps; ++n) {
-        steps[static_cast<std::size_t>(n)] = advanceSealingStep(n, kSealingRepeat).item;
-    }
-    return steps;
-}
-
-std::string stepLabel(int number, int step) {
-    return "Passo " + std::to_string(number) + ": " + std::string(itemName(6, step));
-}
-
-} // namespace
-
-bool CliSession::sealStep(int number, int step, FormRecord& block, bool last) {
-    // A run that never reached a printer must not pass for the previous step's success.
-    engine_->resultRecords[0] = ResultRecord{};
-    engine_->runOperation(6, step, block, kAllPrinters);
-    const ResultRecord result = engine_->resultRecords[0];
-    const std::string line = fromCp1252Field(result.resultLine);
-    // The engine leaves in the taxpayer record's second byte whether the printer took it.
-    const bool recorded =
-        step != backup::kTaxpayerStep ||
-        (block.size() > fiscal::kResultFlagOffset && block[fiscal::kResultFlagOffset] == 0);
-    const bool ok = engine_->printerPresent[0] == 1 && result.resultCode == 0 &&
-                    line == kSuccessResultLine && recorded;
-    if (last || !ok) {
-        std::fprintf(out_, "%s ... %s\n", stepLabel(number, step).c_str(),
+int CliSession::seal(const std::string& path, bool clockFromPc) {
+    const auto onStep = [this](const sealing::StepReport& report) {
+        const std::string label = sealing::stepLabel(report.number, report.step);
+        const std::string line = fromCp1252Field(report.result.resultLine);
+        std::fprintf(out_, "%s ... %s\n", label.c_str(),
                      line.empty() ? "sem resposta" : line.c_str());
         std::fflush(out_);
-    }
-    if (!ok) {
-        std::fprintf(err_, "morvelan-cli: a lacração parou no %s\n",
-                     stepLabel(number, step).c_str());
-        printTexts(result, err_);
-        const OperationEntry* entry = engine_->operations().find(6, step);
-        if (entry != nullptr && entry->listsTableErrors) {
-            std::fputs(engine_->tableErrorText[0].c_str(), err_);
+        if (report.succeeded) {
+            return;
         }
-    }
-    return ok;
-}
-
-int CliSession::seal(const std::string& path, bool clockFromPc) {
-    auto loaded = backup::loadForRestore(path);
-    if (const auto* fault = std::get_if<std::string>(&loaded)) {
-        std::fprintf(err_, "morvelan-cli: o perfil %s não pode ser usado:\n%s\n%s\n", path.c_str(),
-                     fault->c_str(), kSealNothingSent);
+        std::fprintf(err_, "morvelan-cli: a lacração parou no %s\n", label.c_str());
+        if (!line.empty()) {
+            printTexts(report.result, err_);
+        }
+        std::fputs(report.failure.c_str(), err_);
+    };
+    const sealing::SealOutcome outcome = sealing::sealFromProfile(
+        *engine_, path, clockFromPc, std::time(nullptr),
+        [this](const std::string& plan) {
+            return confirmPlan(plan, "Executar a sequencia de lacracao no ECF?", "lacrar");
+        },
+        onStep);
+    switch (outcome.status) {
+    case sealing::SealStatus::BadProfile:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
         return kExitUsage;
-    }
-    const backup::CommandFileBytes& file = std::get<backup::CommandFileBytes>(loaded);
-    const auto steps = sealingOperations();
-    std::array<FormRecord, kSealingSteps> blocks;
-    for (int n = 0; n < kSealingSteps; ++n) {
-        const int step = steps[static_cast<std::size_t>(n)];
-        auto block = backup::settingBlock(file, step);
-        // The PC's clock replaces the profile's; a profile without one is still whole then.
-        if (!block && !(clockFromPc && step == 5)) {
-            std::fprintf(err_, "morvelan-cli: o perfil %s não tem o %s.\n%s\n", path.c_str(),
-                         stepLabel(n + 1, step).c_str(), kSealNothingSent);
-            return kExitUsage;
-        }
-        blocks[static_cast<std::size_t>(n)] = block ? std::move(*block) : FormRecord{};
-    }
-    FormRecord& clock = blocks[0];
-    if (clockFromPc) {
-        clock = settings::clockRecord(
-            settings::printerClockText(settings::localCivilTime(std::time(nullptr))));
-    }
-    const settings::ClockValues clockValues = settings::clockValues(clock);
-    if (!settings::parsePrinterClock(clockValues)) {
-        std::fprintf(err_, "morvelan-cli: o perfil %s não tem uma data e hora válidas.\n%s\n",
-                     path.c_str(), kSealNothingSent);
-        return kExitUsage;
-    }
-    if (const int exit = detect(); exit != kExitSuccess) {
-        return exit;
-    }
-    if (!engine_->checkMitMode(0)) {
-        std::fprintf(err_, "morvelan-cli: %s O ECF não está em intervenção técnica (MIT).\n%s\n",
-                     tables::kNotInMitMessage, kSealNothingSent);
+    case sealing::SealStatus::NoPrinter:
+        return kExitNoPrinter;
+    case sealing::SealStatus::Refused:
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.text.c_str());
         return kExitFailed;
-    }
-    // The taxpayer form's own checks, as it makes them inside the sequence: a printer that
-    // already has a user is no new printer to seal, and nothing is sent to it at all.
-    const fiscal::TaxpayerValues taxpayer = fiscal::taxpayerValues(blocks[1]);
-    FormRecord reading(fiscal::kTaxpayerRecordSize, '\0');
-    const bool read = engine_->readOperation(6, backup::kTaxpayerStep, reading, false);
-    const fiscal::UserCheck user = !read                             ? fiscal::UserCheck::ReadFailed
-                                   : fiscal::userNumber(reading) > 0 ? fiscal::UserCheck::HasUser
-                                                                     : fiscal::UserCheck::NoUser;
-    if (const auto check = fiscal::checkRecording(taxpayer, user, true); check.refused) {
-        std::fprintf(err_, "morvelan-cli: %s\n%s\n",
-                     check.message.empty() ? engine_->readErrorText[0].c_str()
-                                           : check.message.c_str(),
-                     kSealNothingSent);
+    case sealing::SealStatus::Declined:
+    case sealing::SealStatus::Failed:
         return kExitFailed;
+    case sealing::SealStatus::Sealed:
+        break;
     }
-
-    std::string plan = "( " + engine_->portName[0] + " :: " + engine_->modelName[0] +
-                       ")\n\nSeqüência de Lacração:\n";
-    for (int n = 0; n < kSealingSteps; ++n) {
-        plan += "  " + stepLabel(n + 1, steps[static_cast<std::size_t>(n)]) + "\n";
-    }
-    plan += "\nData e hora: " + clockValues.date + " " + clockValues.time +
-            (clockFromPc ? " (deste computador)\n\n" : " (do perfil)\n\n");
-    std::string data = fiscal::firstConfirmation(taxpayer);
-    if (const std::string question = tables::kConfirmText; data.ends_with(question)) {
-        data.erase(data.size() - question.size());
-    }
-    plan += data + "\n";
-    if (!confirmPlan(plan, "Executar a sequencia de lacracao no ECF?", "lacrar")) {
-        return kExitFailed;
-    }
-
-    ServiceObserver& observer = engine_->serviceObserver();
-    observer.interventionBegan(*engine_, kSealingIntervention);
-    bool sealed = true;
-    for (int n = 0; n < kSealingSteps && sealed; ++n) {
-        const int step = steps[static_cast<std::size_t>(n)];
-        FormRecord block = blocks[static_cast<std::size_t>(n)];
-        if (step >= tables::kPaymentTable && step <= tables::kNonFiscalTable) {
-            // The table forms send only what their change plan found different from the printer
-            // and the technician confirmed; the confirmation was the plan above.
-            FormRecord table(tables::tableRequestSize(step), '\0');
-            if (!engine_->readOperation(6, step, table, false)) {
-                std::fprintf(err_, "morvelan-cli: a lacração parou no %s: %s\n",
-                             stepLabel(n + 1, step).c_str(), engine_->readErrorText[0].c_str());
-                sealed = false;
-                break;
-            }
-            FormRecord toSend;
-            backup::settingDifferences(step, blocks[static_cast<std::size_t>(n)], table, toSend);
-            block = std::move(toSend);
-        }
-        if (step == backup::kTaxpayerStep) {
-            // The form sends what its fields show of the block, not the block's bytes: a backup
-            // keeps the printer's reading there. Recorded and printed first, then confirmed: the
-            // form's two runs of 6.13.
-            block = fiscal::taxpayerRecord(taxpayer, fiscal::kRecordMode);
-            sealed = sealStep(n + 1, step, block, false);
-            if (sealed) {
-                block[0] = fiscal::kConfirmMode;
-                sealed = sealStep(n + 1, step, block);
-            }
-            continue;
-        }
-        sealed = sealStep(n + 1, step, block);
-    }
-    observer.interventionEnded(sealed ? "Lacração Finalizada." : "Seqüência abandonada");
-    if (!sealed) {
-        return kExitFailed;
-    }
-    std::fputs("Lacração Finalizada.\n", out_);
+    std::fprintf(out_, "%s\n", sealing::kSealedText);
     return kExitSuccess;
 }
 

@@ -9,12 +9,14 @@
 #include "core/base/WindowlessFrame.h"
 #include "core/engine/Engine.h"
 #include "core/engine/FunctionCatalogue.h"
+#include "core/features/backup/BackupSession.h"
 #include "core/features/common/FormRecord.h"
 #include "core/present/ReadingFields.h"
 
 #include <atomic>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ public:
     // The command file's settings onto the printer: the plan on standard output, then a
     // confirmation (--yes, or a question at a terminal); without either nothing is sent.
     int restore(const std::string& path);
+    // The settings of the functions in `only` ("6.2,6.9"; all a restore sends without it) from
+    // the command file, with the restore's plan, confirmation and reading back.
+    int apply(const std::string& path, const std::optional<std::string>& only);
     // The sealing sequence without windows: the seven steps with the profile's blocks, after the
     // plan is confirmed like a restore's; the first step that fails ends it. `clockFromPc` sends
     // this computer's date and time instead of the profile's.
@@ -54,14 +59,13 @@ private:
     void printTexts(const ResultRecord& result, std::FILE* to = nullptr);
     int readStatusFields(const FunctionUse& use, bool json);
     void printFields(const FunctionUse& use, const std::vector<ReadingField>& fields, bool json);
+    // The exit code and the texts of a restore or an apply.
+    int reportTransfer(const backup::RestoreOutcome& outcome);
     // The technician's answer to the restore plan.
     bool confirmRestore(const std::string& plan);
     // The plan printed, then --yes, or "s" at a terminal to `question`; `action` names what
     // --yes would do.
     bool confirmPlan(const std::string& plan, const char* question, const char* action);
-    // One run of a sealing step; false when it failed (its texts then went to standard error).
-    // Only the `last` run of a step, or a failed one, prints the step's line.
-    bool sealStep(int number, int step, FormRecord& block, bool last = true);
 
     std::FILE* out_;
     std::FILE* err_;

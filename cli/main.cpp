@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     case Command::Restore:
         code = session.restore(options->argument);
         break;
+    case Command::Apply:
+        code = session.apply(options->argument, options->only);
+        break;
     case Command::Seal:
         code = session.seal(options->argument, options->clockFromPc);
         break;

@@ -21,6 +21,7 @@ inline constexpr const char* kUpdateIntervention = "Atualização do Software B�
 inline constexpr const char* kKeyIntervention = "Geração de chaves de AD";
 inline constexpr const char* kBackupIntervention = "Cópia de segurança";
 inline constexpr const char* kRestoreIntervention = "Restauração da cópia de segurança";
+inline constexpr const char* kApplyIntervention = "Aplicação de arquivo de comandos";
 
 enum class RunKind {
     Operation,  // runOperation: a form's send

@@ -200,6 +200,96 @@ TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
     EXPECT_EQ(o.out, "");
 }
 
+// A backup of a printer with its own currency, operator and payment method, and a fresh printer
+// to apply it to.
+class CliApply : public CliProcess {
+protected:
+    CliApply() {
+        korva::modifyState(state(), [](korva::PrinterState& s) {
+            s.currency = "US$";
+            s.operatorName = "MARIA";
+            s.payments.push_back({3, "Vale", false});
+        });
+        EXPECT_EQ(cli("backup '" + file + "'").code, 0);
+        korva::modifyState(state(), [](korva::PrinterState& s) {
+            s = korva::freshPrinter(korva::defaultModel());
+        });
+    }
+
+    const std::string file = data.file("ecf.cmd");
+};
+
+TEST_F(CliApply, SendsOnlyTheChosenFunctionsAndReadsThemBack) {
+    Outcome o = cli("--yes apply '" + file + "' --only 6.3");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_NE(o.out.find("O símbolo da moeda [ R$ ] SERÁ SUBSTITUÍDO POR [ US$ ]"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("Símbolo da moeda: aplicado e conferido."), std::string::npos) << o.out;
+    korva::PrinterState after = korva::readState(state());
+    EXPECT_EQ(after.currency, "US$");
+    EXPECT_EQ(after.payments.size(), 1u); // not chosen, not sent
+    EXPECT_NE(cli("history").out.find("Configuração aplicada de"), std::string::npos);
+
+    // The operator is the one setting the printer takes outside technical intervention.
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.mit = false; });
+    o = cli("--yes apply '" + file + "' --only=6.15");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(korva::readState(state()).operatorName, "MARIA");
+
+    // A refused send is reported as such, with the plan's other changes still made.
+    korva::modifyState(state(), [](korva::PrinterState& s) {
+        s.mit = true;
+        s.currency = "R$";
+        s.faults["0104"] = {1, "0006"};
+    });
+    o = cli("--yes apply '" + file + "' --only 6.3,6.7");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.out.find("Símbolo da moeda: o envio falhou"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("Meios de pagamentos: aplicado e conferido."), std::string::npos) << o.out;
+    after = korva::readState(state());
+    EXPECT_EQ(after.currency, "R$");
+    EXPECT_EQ(after.payments.size(), 2u);
+}
+
+TEST_F(CliApply, NothingIsSentWhenTheChoiceCannotBeAppliedWhole) {
+    const std::string partial = data.file("parcial.cmd");
+    fs::copy_file(file, partial);
+    {
+        std::fstream f(partial, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(static_cast<std::streamoff>(offsetof(CommandFileImage, currencySymbol)));
+        f.write(std::string(sizeof CommandFileImage{}.currencySymbol, '\0').data(),
+                sizeof CommandFileImage{}.currencySymbol);
+    }
+    struct Case {
+        const char* name;
+        bool mit;
+        std::string args;
+        int code;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"outside technical intervention", false, "--yes apply '" + file + "' --only 6.3,6.15", 1,
+         "MIT"},
+        {"the clock is never applied from a file", true, "--yes apply '" + file + "' --only 6.5", 2,
+         "06.05 não é aplicada"},
+        {"nor the taxpayer data", true, "--yes apply '" + file + "' --only 6.13", 2,
+         "06.03 Símbolo da moeda"},
+        {"a function the file lacks", true, "--yes apply '" + partial + "' --only 6.7,6.3", 2,
+         "O arquivo não tem Símbolo da moeda."},
+        {"nobody confirms", true, "apply '" + file + "'", 1, "--yes"},
+        {"--only without apply", true, "--yes restore '" + file + "' --only 6.3", 2, "apply"},
+    };
+    for (const Case& c : cases) {
+        korva::modifyState(state(), [&](korva::PrinterState& s) { s.mit = c.mit; });
+        const std::string before = korva::toJson(korva::readState(state())).dump();
+        const Outcome o = cli(c.args);
+        EXPECT_EQ(o.code, c.code) << c.name << "\n" << o.err;
+        EXPECT_NE(o.err.find(c.said), std::string::npos) << c.name << "\n" << o.err;
+        EXPECT_EQ(korva::toJson(korva::readState(state())).dump(), before) << c.name;
+    }
+}
+
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     std::istringstream in(text);

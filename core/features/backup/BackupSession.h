@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <functional>
+#include <span>
 #include <string>
 
 namespace morvelan {
@@ -64,6 +65,11 @@ using ConfirmPlan = std::function<bool(const std::string& plan)>;
 
 // Restores the settings of the command file at `path` onto the detected printer.
 RestoreOutcome restoreFromFile(Engine& engine, const std::string& path, const ConfirmPlan& confirm);
+
+// The settings 6.step of `steps` (each one a restore sends) from the command file at `path`, as
+// a restore sends them: the whole file checked, one plan, and every change read back.
+RestoreOutcome applyFromFile(Engine& engine, const std::string& path, std::span<const int> steps,
+                             const ConfirmPlan& confirm);
 
 // "&Restaurar configuração no ECF...": asks for the file, one Yes/No over the whole plan, then
 // the report.

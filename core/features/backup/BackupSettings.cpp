@@ -7,6 +7,7 @@
 #include "core/features/readings/ReadingTexts.h"
 #include "core/features/usersettings/UserSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -38,6 +39,11 @@ FormRecord roundingAsSent(const FormRecord& reading) {
 std::string settingName(int step) {
     return step == kTaxpayerStep ? std::string("Dados do contribuinte")
                                  : std::string(itemName(6, step));
+}
+
+bool sendableSetting(int step) {
+    return step != kTaxpayerStep &&
+           std::ranges::any_of(kBackupSettings, [&](const auto& s) { return s.step == step; });
 }
 
 std::size_t settingSize(int step) {

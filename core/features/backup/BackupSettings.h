@@ -21,25 +21,30 @@ namespace morvelan::backup {
 inline constexpr int kTaxpayerStep = 13;
 
 struct BackupSetting {
-    int step;       // the configuration operation 6.step, whose block holds the setting
-    bool mkiiiOnly; // third-generation printers only
+    int step;             // the configuration operation 6.step, whose block holds the setting
+    bool mkiiiOnly;       // third-generation printers only
+    bool anyMode = false; // the printer takes it outside technical intervention too
 };
 
 // In the order they are read, planned and sent. The clock, the serial speed, daylight saving and
 // the fiscal operations are never part of a backup: a restore must not set any of them.
 inline constexpr std::array<BackupSetting, 11> kBackupSettings = {{
-    {2, false},  // header lines, ECF and store numbers
-    {3, false},  // currency symbol
-    {11, false}, // ISSQN discount
-    {7, false},  // payment methods
-    {8, false},  // managerial reports
-    {9, false},  // tax rates
-    {10, false}, // non-fiscal totalizers
-    {15, false}, // operator
-    {17, true},  // decimals
-    {18, true},  // rounding and own manufacture
+    {2, false},        // header lines, ECF and store numbers
+    {3, false},        // currency symbol
+    {11, false},       // ISSQN discount
+    {7, false},        // payment methods
+    {8, false},        // managerial reports
+    {9, false},        // tax rates
+    {10, false},       // non-fiscal totalizers
+    {15, false, true}, // operator
+    {17, true},        // decimals
+    {18, true},        // rounding and own manufacture
     {kTaxpayerStep, false},
 }};
+
+// Whether a restore (or an apply) sends the setting of 6.step: every setting of a backup but the
+// taxpayer data.
+bool sendableSetting(int step);
 
 // The name the technician knows the setting by (UTF-8).
 std::string settingName(int step);

@@ -9,6 +9,7 @@
 #include "core/features/taxpayer/TaxpayerRecording.h"
 #include "core/features/usersettings/UserSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <type_traits>
@@ -245,11 +246,12 @@ std::string settingDifferences(int step, std::span<const char> file, std::span<c
     }
 }
 
-RestorePlan planRestore(const CommandFileBytes& file, const PrinterSettings& printer, bool mkiii) {
+RestorePlan planRestore(const CommandFileBytes& file, const PrinterSettings& printer, bool mkiii,
+                        std::span<const int> steps) {
     RestorePlan plan;
     for (const BackupSetting& setting : kBackupSettings) {
         const auto block = settingBlock(file, setting.step);
-        if (!block) {
+        if (!block || (!steps.empty() && std::ranges::find(steps, setting.step) == steps.end())) {
             continue;
         }
         const auto reading = printer.records.find(setting.step);

@@ -28,7 +28,9 @@ struct RestorePlan {
     std::string notes;                  // what differs or is in the file but is not sent, and why
 };
 
-RestorePlan planRestore(const CommandFileBytes& file, const PrinterSettings& printer, bool mkiii);
+// The plan for the settings 6.step of `steps` the file holds; with no steps, for every setting.
+RestorePlan planRestore(const CommandFileBytes& file, const PrinterSettings& printer, bool mkiii,
+                        std::span<const int> steps = {});
 
 // The plan as the technician reads it: the printer, each change under its setting's name, the
 // notes.

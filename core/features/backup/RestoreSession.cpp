@@ -1,6 +1,7 @@
-// The restore: the file is checked whole, the printer must be in technical intervention, every
-// difference is shown in one plan, the forms' own operations send the confirmed changes one after
-// the other, and what the printer holds afterwards is read back against the file.
+// The restore, and the apply of chosen settings: the file is checked whole, the printer must be in
+// technical intervention for any setting it takes only there, every difference is shown in one
+// plan, the forms' own operations send the confirmed changes one after the other, and what the
+// printer holds afterwards is read back against the file.
 #include "core/features/backup/BackupSession.h"
 
 #include "core/base/CommandFileActions.h"
@@ -10,6 +11,9 @@
 #include "core/features/backup/BackupIntervention.h"
 #include "core/features/backup/RestorePlan.h"
 #include "core/features/tables/ChangePlan.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace morvelan::backup {
 namespace {
@@ -36,9 +40,8 @@ std::string sendOne(Engine& engine, int slot, PlannedChange& change) {
         return {};
     }
     const std::string& tableErrors = engine.tableErrorText[static_cast<std::size_t>(slot)];
-    return line + (change.step >= 7 && change.step <= 10 && !tableErrors.empty()
-                       ? "\n" + tableErrors
-                       : std::string());
+    return line + (operation->listsTableErrors && !tableErrors.empty() ? "\n" + tableErrors
+                                                                       : std::string());
 }
 
 // The forms' operations, one after the other on one worker behind one progress dialog. Each
@@ -64,7 +67,8 @@ struct ChangeOutcome {
 
 std::vector<ChangeOutcome> checkChanges(Engine& engine, const CommandFileBytes& file,
                                         const RestorePlan& plan,
-                                        const std::vector<std::string>& failures) {
+                                        const std::vector<std::string>& failures,
+                                        const char* done) {
     const PrinterSettings after = readPrinterSettings(engine);
     std::vector<ChangeOutcome> outcomes;
     for (std::size_t i = 0; i < plan.changes.size(); ++i) {
@@ -83,13 +87,30 @@ std::vector<ChangeOutcome> checkChanges(Engine& engine, const CommandFileBytes& 
         } else if (!still.empty()) {
             outcome.line += "enviado, mas ainda difere do arquivo:\n" + still;
         } else {
-            outcome.line += "restaurado e conferido.\n";
+            outcome.line += std::string(done) + "\n";
             outcome.restored = true;
         }
         outcomes.push_back(std::move(outcome));
     }
     return outcomes;
 }
+
+// The words and the history record of a restore and of an apply, which differ in nothing else.
+struct Transfer {
+    std::span<const int> steps; // empty: every setting a restore sends
+    const char* refused;        // "O arquivo X não pode ser <refused>:"
+    const char* done;           // a change sent and read back equal
+    const char* intervention;
+    const char* complete;   // the intervention's outcome, before the path
+    const char* incomplete; // the same when a change failed or still differs
+};
+
+constexpr Transfer kRestore{{},
+                            "restaurado",
+                            "restaurado e conferido.",
+                            kRestoreIntervention,
+                            "Configuração restaurada de ",
+                            "Restauração incompleta de "};
 
 RestoreOutcome report(Engine& engine, const RestorePlan& plan,
                       const std::vector<ChangeOutcome>& outcomes) {
@@ -103,20 +124,44 @@ RestoreOutcome report(Engine& engine, const RestorePlan& plan,
             text + "\n" + plan.notes};
 }
 
-} // namespace
+// Outside technical intervention the printer refuses every setting but the few it takes at any
+// time; a run that would meet that refusal halfway sends nothing at all.
+bool needsMit(std::span<const int> steps) {
+    return std::ranges::any_of(kBackupSettings, [&](const BackupSetting& setting) {
+        return !setting.anyMode &&
+               (steps.empty() || std::ranges::find(steps, setting.step) != steps.end());
+    });
+}
 
-RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
-                               const ConfirmPlan& confirm) {
+// The fault of a chosen setting the file cannot give; nothing when it can give every one.
+std::optional<std::string> missingChoice(const CommandFileBytes& file, std::span<const int> steps) {
+    for (const int step : steps) {
+        if (!sendableSetting(step)) {
+            return settingName(step) + " não é enviado a partir de um arquivo de comandos.";
+        }
+        if (!settingBlock(file, step)) {
+            return "O arquivo não tem " + settingName(step) + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+RestoreOutcome transferSettings(Engine& engine, const std::string& path, const ConfirmPlan& confirm,
+                                const Transfer& transfer) {
     auto loaded = loadForRestore(path);
     if (const auto* fault = std::get_if<std::string>(&loaded)) {
-        return {RestoreStatus::BadFile,
-                "O arquivo " + path + " não pode ser restaurado:\n\n" + *fault + kNothingSent};
+        return {RestoreStatus::BadFile, "O arquivo " + path + " não pode ser " + transfer.refused +
+                                            ":\n\n" + *fault + kNothingSent};
     }
     const CommandFileBytes& file = std::get<CommandFileBytes>(loaded);
+    if (const auto missing = missingChoice(file, transfer.steps)) {
+        return {RestoreStatus::BadFile, "O arquivo " + path + " não pode ser " + transfer.refused +
+                                            ":\n\n" + *missing + kNothingSent};
+    }
     if (!engine.ensurePrinter() || engine.printerPresent[0] != 1) {
         return {RestoreStatus::NoPrinter, {}};
     }
-    if (!engine.checkMitMode(0)) {
+    if (needsMit(transfer.steps) && !engine.checkMitMode(0)) {
         return {RestoreStatus::NotInMit, std::string(tables::kNotInMitMessage) + kNothingSent};
     }
     const PrinterSettings printer = readPrinterSettings(engine);
@@ -124,7 +169,7 @@ RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
         return {RestoreStatus::ReadFailed,
                 "Não foi possível ler a configuração do ECF." + std::string(kNothingSent)};
     }
-    RestorePlan plan = planRestore(file, printer, engine.isMkiii[0] == 1);
+    RestorePlan plan = planRestore(file, printer, engine.isMkiii[0] == 1, transfer.steps);
     const std::string text = planText(plan, printerLabel(engine));
     if (plan.changes.empty()) {
         return {RestoreStatus::NothingToChange, text + tables::kNoChangesText};
@@ -132,9 +177,9 @@ RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
     if (!confirm(text)) {
         return {RestoreStatus::Declined, {}};
     }
-    BackupIntervention record(engine, kRestoreIntervention);
+    BackupIntervention record(engine, transfer.intervention);
     const std::vector<ChangeOutcome> outcomes =
-        checkChanges(engine, file, plan, sendChanges(engine, plan));
+        checkChanges(engine, file, plan, sendChanges(engine, plan), transfer.done);
     for (const ChangeOutcome& outcome : outcomes) {
         std::string_view line = outcome.line;
         line.remove_suffix(line.ends_with('\n') ? 1 : 0);
@@ -142,9 +187,26 @@ RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
     }
     RestoreOutcome restored = report(engine, plan, outcomes);
     const bool complete = restored.status == RestoreStatus::Restored;
-    record.end((complete ? "Configuração restaurada de " : "Restauração incompleta de ") + path,
-               complete);
+    record.end((complete ? transfer.complete : transfer.incomplete) + path, complete);
     return restored;
+}
+
+} // namespace
+
+RestoreOutcome restoreFromFile(Engine& engine, const std::string& path,
+                               const ConfirmPlan& confirm) {
+    return transferSettings(engine, path, confirm, kRestore);
+}
+
+RestoreOutcome applyFromFile(Engine& engine, const std::string& path, std::span<const int> steps,
+                             const ConfirmPlan& confirm) {
+    const Transfer apply{steps,
+                         "aplicado",
+                         "aplicado e conferido.",
+                         kApplyIntervention,
+                         "Configuração aplicada de ",
+                         "Aplicação incompleta de "};
+    return transferSettings(engine, path, confirm, apply);
 }
 
 void restoreBackup(Engine& engine) {

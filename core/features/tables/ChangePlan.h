@@ -13,6 +13,8 @@ class Engine;
 namespace morvelan::tables {
 
 inline constexpr const char* kNotInMitMessage = "Não é possível realizar o envio deste comando!";
+// Why, for the command line, where no message box has said it before.
+inline constexpr const char* kNotInMitReason = "O ECF não está em intervenção técnica (MIT).";
 inline constexpr const char* kNoChangesText = "Não existem alterações a serem efetuadas\n";
 inline constexpr const char* kConfirmText = "\n\nDeseja realmente efetuar esta operação?";
 
