@@ -13,6 +13,7 @@
 #include "core/features/tables/ChangePlan.h"
 #include "core/modules/CoreModules.h"
 #include "core/present/ReadingFields.h"
+#include "core/scripts/dictionary/AnswerFields.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
@@ -165,27 +166,9 @@ int CliSession::send(const std::string& command) {
     LoadCommandDictionary(engine_->programDirectory(), prompts_, *dictionary);
     const auto found = FindCommandForEditorLine(*dictionary, raw);
     const std::string_view answer = bufferText(slot.answer, sizeof slot.answer - 1);
-    int position = 0;
-    std::size_t from = 0;
-    while (from < answer.size()) {
-        std::size_t bar = answer.find('|', from);
-        bar = bar == std::string_view::npos ? answer.size() : bar;
-        const std::string_view piece = answer.substr(from, bar - from);
-        from = bar + 1;
-        if (piece.empty()) {
-            continue;
-        }
-        if (found) {
-            const CommandEntry& entry = CommandAt(*dictionary, *found);
-            const std::string name =
-                position < kMaxResponses
-                    ? fromCp1252(SlotText(entry.responseDescriptions[position]))
-                    : std::string();
-            std::fprintf(out_, "%s : %s\n", name.c_str(), fromCp1252(piece).c_str());
-        } else {
-            std::fprintf(out_, "Campo Não Identificado: %s\n", fromCp1252(piece).c_str());
-        }
-        ++position;
+    for (const NamedField& field :
+         NamedAnswerFields(found ? &CommandAt(*dictionary, *found) : nullptr, answer)) {
+        std::fprintf(out_, "%s\n", AnswerFieldText(field).c_str());
     }
     printTexts(slot.result);
     return slot.result.resultCode == 0 && succeeded(slot.result) ? kExitSuccess : kExitFailed;

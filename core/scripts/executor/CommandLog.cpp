@@ -1,6 +1,6 @@
 #include "core/scripts/executor/CommandLog.h"
 
-#include "core/base/Cp1252.h"
+#include "core/scripts/dictionary/AnswerFields.h"
 
 namespace morvelan {
 
@@ -31,35 +31,9 @@ void appendLogAnswer(std::string& log, std::string_view answerCp1252, const Comm
     log += "* Dados Retornados pela impressora:";
     log += kLogLineEnd;
     appendLogSeparator(log, '*');
-    // The field names are taken in order, one per named piece. A first name left empty does not
-    // use up a name: its piece is unidentified and the next piece takes the first name.
-    int name = 0;
-    bool first = true;
-    std::size_t from = 0;
-    while (from <= answerCp1252.size()) {
-        std::size_t bar = answerCp1252.find('|', from);
-        if (bar == std::string_view::npos) {
-            bar = answerCp1252.size();
-        }
-        const std::string_view piece = answerCp1252.substr(from, bar - from);
-        from = bar + 1;
-        if (piece.empty()) {
-            continue;
-        }
-        if (command == nullptr) {
-            log += kUnidentifiedField;
-        } else if (first && SlotText(command->responseDescriptions[0]).empty()) {
-            log += kUnidentifiedField;
-        } else {
-            // Pieces beyond the described fields are named with an empty name.
-            if (name < kMaxResponses) {
-                log += fromCp1252(SlotText(command->responseDescriptions[name]));
-            }
-            ++name;
-            log += " : ";
-        }
-        first = false;
-        log += fromCp1252(piece);
+    for (const NamedField& field :
+         NamedAnswerFields(command, answerCp1252, BlankFirstName::Unidentified)) {
+        log += AnswerFieldText(field);
         log += kLogLineEnd;
     }
     appendLogSeparator(log, '*');

@@ -12,7 +12,6 @@ namespace morvelan {
 
 inline constexpr std::string_view kLogLineEnd = "\r\n";
 inline constexpr std::size_t kLogSeparatorWidth = 83;
-inline constexpr std::string_view kUnidentifiedField = "Campo Não Identificado: ";
 
 // 83 copies of `fill` and a line end.
 void appendLogSeparator(std::string& log, char fill);

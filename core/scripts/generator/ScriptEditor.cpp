@@ -3,6 +3,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 #include "core/base/ResultTexts.h"
+#include "core/scripts/dictionary/AnswerFields.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <cstdio>
@@ -371,17 +372,9 @@ void ScriptEditor::sendToPrinter() {
     const std::string_view answer = bufferText(slot.answer, sizeof slot.answer - 1);
     if (!answer.empty()) {
         text += "\nDados Retornados:\n\n";
-        const CommandEntry* entry = selectedCommand();
-        int position = 0;
-        for (const std::string& piece : splitBars(answer)) {
-            if (piece.empty()) {
-                continue;
-            }
-            if (entry != nullptr && position < kMaxResponses) {
-                text += fromCp1252(SlotText(entry->responseDescriptions[position]));
-            }
-            text += " : " + fromCp1252(piece) + "\n";
-            ++position;
+        // Without a selected command the fields go unnamed rather than unidentified.
+        for (const NamedField& field : NamedAnswerFields(selectedCommand(), answer)) {
+            text += field.name.value_or(std::string()) + " : " + field.value + "\n";
         }
         text += "\n";
     }
