@@ -17,7 +17,7 @@ constexpr int kConfigurationGroup = 6;
 
 CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int step,
                            Controls controls)
-    : CFormView(context, formClass), m_step(step), m_readings(services().printerSlotCount()) {
+    : CPrinterReadingForm(context, formClass), m_step(step) {
     m_layout = new QVBoxLayout(this);
     if (controls.choosesPrinter) {
         m_selector = new PrinterSelector(services(), controls.labels, this);
@@ -86,20 +86,8 @@ bool CSettingForm::readPrinter() {
         m_selector->prepareFor(mode());
     if (!read || !readingAccepted(reading))
         return false;
-    // The read worker serves the first printer slot; its values belong to that tab.
-    m_readings.store(0, std::move(reading));
-    showPrinter(shownSlot());
+    keepReading(std::move(reading), shownSlot());
     return true;
-}
-
-void CSettingForm::showPrinter(int slot) {
-    const FormRecord* reading = m_readings.find(slot);
-    if (reading == nullptr)
-        return;
-    record() = *reading;
-    m_showsReading = true;
-    refreshControls();
-    readingShown();
 }
 
 } // namespace morvelan

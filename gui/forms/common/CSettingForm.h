@@ -7,8 +7,7 @@
 #pragma once
 
 #include "core/features/common/PrinterChoice.h"
-#include "core/features/common/PrinterReadings.h"
-#include "gui/forms/common/FormChrome.h"
+#include "gui/forms/common/CPrinterReadingForm.h"
 
 #include <QString>
 
@@ -22,7 +21,7 @@ namespace morvelan {
 
 class PrinterSelector;
 
-class CSettingForm : public CFormView {
+class CSettingForm : public CPrinterReadingForm {
 public:
     struct Controls {
         QString sendCaption = QStringLiteral("&Enviar");
@@ -39,10 +38,6 @@ public:
     // it did not answer (the engine has said why) and the fields stay as they were. A form whose
     // readings are kept elsewhere (the tables) reads its own way.
     virtual bool readPrinter();
-
-    // True once the fields show a reading of the printer rather than the values the form started
-    // with.
-    bool showsReading() const { return m_showsReading; }
 
     QPushButton* sendButton() const { return m_send; }
     QPushButton* readButton() const { return m_read; }
@@ -70,15 +65,9 @@ protected:
     // Called with a reading the printer answered; false keeps it off the fields (the form has
     // said why).
     virtual bool readingAccepted(const FormRecord&) { return true; }
-    // Called after a reading has been shown, for what a form adds to it.
-    virtual void readingShown() {}
-    // Shows what was last read from the printer of `slot` (the tab changed, or a reading came).
-    virtual void showPrinter(int slot);
 
 private:
     int m_step;
-    bool m_showsReading = false;
-    PrinterReadings m_readings;
     PrinterSelector* m_selector = nullptr;
     QVBoxLayout* m_layout = nullptr;
     QVBoxLayout* m_body = nullptr;

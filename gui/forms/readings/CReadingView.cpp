@@ -11,11 +11,11 @@ constexpr int kReadingsGroup = 7;
 } // namespace
 
 CReadingView::CReadingView(FormContext& context, const QString& formClass, int step)
-    : CFormView(context, formClass), m_step(step), m_readings(services().printerSlotCount()) {
+    : CPrinterReadingForm(context, formClass), m_step(step) {
     m_layout = new QVBoxLayout(this);
     m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
     m_selector->fillTabs();
-    m_selector->onTabChanged([this](int slot) { showSlot(slot); });
+    m_selector->onTabChanged([this](int slot) { showPrinter(slot); });
     m_layout->addWidget(m_selector);
     m_body = new QVBoxLayout;
     m_layout->addLayout(m_body);
@@ -42,19 +42,8 @@ bool CReadingView::readPrinter() {
     m_selector->fillTabs();
     if (!read)
         return false;
-    // The read worker serves the first printer slot; its values belong to that tab.
-    m_readings.store(0, std::move(reading));
-    showSlot(m_selector->currentSlot() < 0 ? 0 : m_selector->currentSlot());
+    keepReading(std::move(reading), m_selector->currentSlot() < 0 ? 0 : m_selector->currentSlot());
     return true;
-}
-
-void CReadingView::showSlot(int slot) {
-    const FormRecord* reading = m_readings.find(slot);
-    if (reading == nullptr)
-        return;
-    record() = *reading;
-    m_showsReading = true;
-    refreshControls();
 }
 
 } // namespace morvelan

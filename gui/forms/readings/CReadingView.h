@@ -4,8 +4,7 @@
 // said why).
 #pragma once
 
-#include "core/features/common/PrinterReadings.h"
-#include "gui/forms/common/FormChrome.h"
+#include "gui/forms/common/CPrinterReadingForm.h"
 #include "gui/forms/common/PrinterSelector.h"
 
 class QPushButton;
@@ -13,16 +12,13 @@ class QVBoxLayout;
 
 namespace morvelan {
 
-class CReadingView : public CFormView {
+class CReadingView : public CPrinterReadingForm {
 public:
     // `step` is the reading's code in "Leitura de informações".
     CReadingView(FormContext& context, const QString& formClass, int step);
 
     // Reads the printer into a fresh zeroed record; true when it answered.
     bool readPrinter();
-
-    // True once the record holds a reading of the printer (false while the form starts empty).
-    bool showsReading() const { return m_showsReading; }
 
     PrinterSelector* printerSelector() const { return m_selector; }
     QPushButton* readButton() const { return m_read; }
@@ -35,11 +31,7 @@ protected:
     void finishLayout(std::initializer_list<QPushButton*> extra = {});
 
 private:
-    void showSlot(int slot);
-
     int m_step;
-    bool m_showsReading = false;
-    PrinterReadings m_readings;
     PrinterSelector* m_selector = nullptr;
     QVBoxLayout* m_body = nullptr;
     QVBoxLayout* m_layout = nullptr;
