@@ -98,26 +98,24 @@ bool QtPrompts::askOkCancel(const std::string& title, const std::string& text, P
 
 std::optional<std::string> QtPrompts::openFile(const std::string& filter,
                                                const std::string& defaultExtension) {
-    std::optional<std::string> path;
-    onUiThread([&] {
-        QFileDialog dialog(m_parent);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters(nameFilters(filter));
-        dialog.setDefaultSuffix(defaultSuffix(defaultExtension));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst().toStdString();
-    });
-    return path;
+    return chooseFile(QFileDialog::AcceptOpen, filter, defaultExtension);
 }
 
 std::optional<std::string> QtPrompts::saveFile(const std::string& filter,
                                                const std::string& defaultExtension) {
+    return chooseFile(QFileDialog::AcceptSave, filter, defaultExtension);
+}
+
+std::optional<std::string> QtPrompts::chooseFile(QFileDialog::AcceptMode acceptMode,
+                                                 const std::string& filter,
+                                                 const std::string& defaultExtension) {
     std::optional<std::string> path;
     onUiThread([&] {
         QFileDialog dialog(m_parent);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(acceptMode);
+        // A file to open must be there already; a file to save may be new.
+        dialog.setFileMode(acceptMode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                                 : QFileDialog::AnyFile);
         dialog.setNameFilters(nameFilters(filter));
         dialog.setDefaultSuffix(defaultSuffix(defaultExtension));
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

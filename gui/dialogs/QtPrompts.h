@@ -5,6 +5,7 @@
 
 #include "core/base/Prompts.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,10 @@ public:
 
 private:
     template <typename Fn> void onUiThread(Fn&& fn);
+    // The file dialog behind openFile and saveFile, over the parent window.
+    std::optional<std::string> chooseFile(QFileDialog::AcceptMode acceptMode,
+                                          const std::string& filter,
+                                          const std::string& defaultExtension);
     QPointer<QWidget> m_parent;
 };
 
