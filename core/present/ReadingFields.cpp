@@ -87,9 +87,16 @@ Fields headerFields(std::span<const char> data, bool thirdGeneration) {
 Fields tableFields(int table, std::span<const char> data) {
     const tables::FormRows rows = tables::displayRows(table, data);
     Fields fields;
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        fields.push_back(
-            {labelName(tables::rowLabel(table, static_cast<int>(row))), rows[row].text});
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::string label = labelName(tables::rowLabel(table, static_cast<int>(row)));
+        fields.push_back({label, rows[row].text});
+        // The boxes beside each row: whether a payment method is linked, a rate's tax.
+        if (table == tables::kPaymentTable)
+            fields.push_back({label + " - Vínculado", checked(rows[row].linked)});
+        if (table == tables::kTaxRateTable)
+            fields.push_back(
+                {label + " - Tipo", choiceText(tables::kRateTypeNames, rows[row].type)});
+    }
     return fields;
 }
 

@@ -6,6 +6,7 @@
 #include "core/base/Prompts.h"
 #include "core/features/tables/TableRecords.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct FormRow {
     bool operator==(const FormRow&) const = default;
 };
 using FormRows = std::vector<FormRow>;
+
+// What a tax rate row's type list shows for `FormRow::type` 0 and 1.
+inline constexpr std::array<const char*, 2> kRateTypeNames = {"(T) ICMS", "(S) ISSQN"};
 
 enum class Collected {
     Ready,     // the edited table is complete

@@ -60,8 +60,8 @@ void CTableForm::buildRows(QGridLayout* grid) {
         if (table == tables::kTaxRateTable) {
             auto* type = new QComboBox(this);
             type->setObjectName(QStringLiteral("row%1Type").arg(row + 1));
-            type->addItem(QStringLiteral("(T) ICMS"));
-            type->addItem(QStringLiteral("(S) ISSQN"));
+            for (const char* name : tables::kRateTypeNames)
+                type->addItem(QString::fromUtf8(name));
             type->setCurrentIndex(-1);
             grid->addWidget(type, row, 2);
             m_types.push_back(type);
