@@ -17,8 +17,6 @@ Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
       frame_(frame), programDirectory_(std::move(programDirectory)),
       commandFile_(commandFilePath, programDirectory_, prompts, frame) {
     commandFilePath = commandFile_.defaultPath();
-    registerLibraryCallOperations(operations_);
-    registerReadings(readings_);
 }
 
 Engine::~Engine() = default;

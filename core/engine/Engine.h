@@ -39,8 +39,6 @@ inline constexpr const char* kLibraryMissingMessage =
     "Arquivo InterfaceKorva.dll não encontrado!\n\nEste arquivo é fundamental para o "
     "funcionamento deste software.\n\nO Morvelan será fechado.";
 inline constexpr const char* kNoPrinterMessage = "Nenhuma Impressora Fiscal detectada!\n";
-inline constexpr const char* kPowerCycleMessage =
-    "Para que a configuração seja aceita, é necessário desligar e ligar a impressora.";
 inline constexpr const char* kOfflineResultLine = "ERRO - IMPRESSORA OFFLINE OU DESCONECTADA";
 inline constexpr const char* kRawStatusCommand = "0001|0000";
 // An operation code the program has no body for: nothing is sent, and the run is a failure.
@@ -63,8 +61,8 @@ enum : std::uint8_t { kReadNone = 0, kReadSucceeded = 1, kReadFailed = 2 };
 
 class Engine {
 public:
-    // `programDirectory` holds default.cmd and kvkhist.khf. Registers the one-call operation
-    // bodies and the readings; feature modules add theirs through operations() and readings().
+    // `programDirectory` holds default.cmd and kvkhist.khf. The engine starts without a body or a
+    // reading: the feature modules add theirs through operations() and readings().
     Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
            std::string programDirectory);
     ~Engine();

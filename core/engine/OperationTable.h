@@ -1,12 +1,11 @@
 // Dispatch by operation code as data: a table from (type, step) to the body a worker runs and
-// what the run does around it. The engine fills it with the bodies that are one library call;
-// each feature module registers its own (tables, fiscalization, keys), so the engine neither
-// knows the forms nor tests an operation code.
+// what the run does around it. The engine starts with both tables empty; each feature module
+// registers its own bodies and readings (see core/modules), so the engine neither knows the
+// forms nor tests an operation code.
 #pragma once
 
 #include "core/base/ResultRecord.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -63,16 +62,5 @@ public:
 private:
     std::map<std::pair<int, int>, OperationEntry> entries_;
 };
-
-// The event log reading (7.16): the log text in bytes 0-270, its character count from byte 271.
-inline constexpr std::size_t kEventLogCountOffset = 271;
-inline constexpr std::size_t kEventLogRequestSize = 275;
-
-// The bodies that are one library call each (communication check, settings, printed reports).
-void registerLibraryCallOperations(OperationTable& operations);
-
-// The read worker's bodies: the library readings of every code that "&Ler Configuração" serves,
-// each writing the values into the request data at the form's offsets.
-void registerReadings(OperationTable& readings);
 
 } // namespace morvelan

@@ -2,7 +2,6 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/TextTrim.h"
-#include "core/engine/OperationTable.h"
 #include "core/features/readings/EventLog.h"
 #include "core/features/readings/ReadingTexts.h"
 #include "core/features/settings/ClockSetting.h"

@@ -10,8 +10,8 @@
 #include "VirtualPrinterState.h"
 #include "core/engine/Engine.h"
 #include "core/features/tables/TableEditor.h"
-#include "core/features/tables/TableWrites.h"
 #include "core/features/update/UpdateSession.h"
+#include "core/modules/CoreModules.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
 #include <nlohmann/json.hpp>
@@ -146,7 +146,7 @@ protected:
           services(engine) {
         tables::test::resetPrinter();
         korva::paper::clear(korva::paper::rollPath(tables::test::StateEnvironment::path()));
-        tables::registerTableOperations(engine);
+        registerCoreModules(engine);
     }
 
     // Runs one case under a time limit and checks that it leaves no thread behind.

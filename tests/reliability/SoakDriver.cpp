@@ -10,7 +10,7 @@
 #include "TestDoubles.h"
 #include "core/engine/Engine.h"
 #include "core/features/tables/TableEditor.h"
-#include "core/features/tables/TableWrites.h"
+#include "core/modules/CoreModules.h"
 #include "core/scripts/executor/ScriptRunner.h"
 
 #include "PaperRoll.h"
@@ -45,7 +45,7 @@ public:
         korva::modifyState(statePath_, [](korva::PrinterState& s) {
             s = korva::factoryState(korva::defaultModel());
         });
-        tables::registerTableOperations(engine_);
+        registerCoreModules(engine_);
         script_ = programDir_.file("dia.SEQ");
         std::ofstream(script_, std::ios::binary)
             << "/ rotina\r\n0002|0000\r\n0567|0000\r\n0566|0000\r\n";

@@ -1,7 +1,5 @@
 #include "core/features/readings/EventLog.h"
 
-#include "core/engine/OperationTable.h"
-
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -35,10 +33,9 @@ EventGrid eventGrid(std::string_view log, std::size_t count) {
 }
 
 EventLogReading eventLogReading(std::span<const char> record) {
-    // The reading body leaves the log in the first 270 bytes and the count after its zero.
-    constexpr std::size_t kLogTextSize = 270;
-    const std::string_view log(record.data(),
-                               strnlen(record.data(), std::min(kLogTextSize, record.size())));
+    // The reading body leaves the log in the first bytes and the count after its zero.
+    const std::string_view log(
+        record.data(), strnlen(record.data(), std::min(kEventLogTextLength, record.size())));
     EventLogReading reading;
     if (record.size() > kEventLogCountOffset)
         reading.countText = std::string(

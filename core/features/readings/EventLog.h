@@ -12,6 +12,12 @@
 
 namespace morvelan {
 
+// The request data of the reading: the log text and its zero in bytes 0-270, the character count
+// the printer reports from byte 271.
+inline constexpr std::size_t kEventLogTextLength = 270;
+inline constexpr std::size_t kEventLogCountOffset = 271, kEventLogCountLength = 3;
+inline constexpr std::size_t kEventLogRequestSize = 275;
+
 inline constexpr std::size_t kEventLogRows = 10;
 inline constexpr std::size_t kEventLogColumns = 7;
 inline constexpr std::size_t kEventRecordSize = 27;

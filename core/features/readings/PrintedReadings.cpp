@@ -8,58 +8,54 @@
 namespace morvelan {
 namespace {
 
-constexpr std::size_t kDateOffset = 0, kTimeOffset = 9, kActionOffset = 16;
-constexpr std::size_t kReservedOffset = 20, kReservedSize = 8;
-constexpr std::size_t kStartOffset = 0, kEndOffset = 9;
-constexpr std::size_t kFirstIndexOffset = 20, kSecondIndexOffset = 24;
-
 void putRange(std::span<char> record, const ReadingRange& values) {
-    putRecordText(record, kStartOffset, kRangeLength + 1, values.start);
-    putRecordText(record, kEndOffset, kRangeLength + 1, values.end);
+    putRecordText(record, kRangeStartOffset, kRangeLength + 1, values.start);
+    putRecordText(record, kRangeEndOffset, kRangeLength + 1, values.end);
 }
 
 ReadingRange rangeIn(std::span<const char> record) {
-    return {recordText(record, kStartOffset, kRangeLength + 1),
-            recordText(record, kEndOffset, kRangeLength + 1)};
+    return {recordText(record, kRangeStartOffset, kRangeLength + 1),
+            recordText(record, kRangeEndOffset, kRangeLength + 1)};
 }
 
 } // namespace
 
 void putZReduction(std::span<char> record, const ZReduction& values) {
-    putRecordText(record, kDateOffset, kDateLength + 1, values.date);
-    putRecordText(record, kTimeOffset, kTimeLength + 1, values.time);
-    putValue<std::int32_t>(record, kActionOffset, values.action);
+    putRecordText(record, kZReductionDateOffset, kDateLength + 1, values.date);
+    putRecordText(record, kZReductionTimeOffset, kTimeLength + 1, values.time);
+    putValue<std::int32_t>(record, kZReductionActionOffset, values.action);
     // The fourth argument of the reduction is eight zero bytes, whatever a stored block held.
-    if (record.size() >= kReservedOffset + kReservedSize)
-        std::fill_n(record.begin() + kReservedOffset, kReservedSize, '\0');
+    if (record.size() >= kZReductionReservedOffset + kZReductionReservedSize)
+        std::fill_n(record.begin() + kZReductionReservedOffset, kZReductionReservedSize, '\0');
 }
 
 ZReduction zReductionIn(std::span<const char> record) {
-    return {recordText(record, kDateOffset, kDateLength + 1),
-            recordText(record, kTimeOffset, kTimeLength + 1), intAt(record, kActionOffset)};
+    return {recordText(record, kZReductionDateOffset, kDateLength + 1),
+            recordText(record, kZReductionTimeOffset, kTimeLength + 1),
+            intAt(record, kZReductionActionOffset)};
 }
 
 void putFiscalMemoryReading(std::span<char> record, const ReadingRange& values) {
     putRange(record, values);
-    putValue<std::int32_t>(record, kFirstIndexOffset, values.printType);
-    putValue<std::int32_t>(record, kSecondIndexOffset, values.rangeType);
+    putValue<std::int32_t>(record, kRangeFirstIndexOffset, values.printType);
+    putValue<std::int32_t>(record, kRangeSecondIndexOffset, values.rangeType);
 }
 
 ReadingRange fiscalMemoryReadingIn(std::span<const char> record) {
     ReadingRange range = rangeIn(record);
-    range.printType = intAt(record, kFirstIndexOffset);
-    range.rangeType = intAt(record, kSecondIndexOffset);
+    range.printType = intAt(record, kRangeFirstIndexOffset);
+    range.rangeType = intAt(record, kRangeSecondIndexOffset);
     return range;
 }
 
 void putDetailMemoryReading(std::span<char> record, const ReadingRange& values) {
     putRange(record, values);
-    putValue<std::int32_t>(record, kFirstIndexOffset, values.rangeType);
+    putValue<std::int32_t>(record, kRangeFirstIndexOffset, values.rangeType);
 }
 
 ReadingRange detailMemoryReadingIn(std::span<const char> record) {
     ReadingRange range = rangeIn(record);
-    range.rangeType = intAt(record, kFirstIndexOffset);
+    range.rangeType = intAt(record, kRangeFirstIndexOffset);
     return range;
 }
 

@@ -22,6 +22,9 @@ inline constexpr const char* kOpeningReadingXText =
 inline constexpr std::size_t kZReductionRecordSize = 28;
 inline constexpr std::size_t kDateLength = 8;
 inline constexpr std::size_t kTimeLength = 6;
+inline constexpr std::size_t kZReductionDateOffset = 0, kZReductionTimeOffset = 9;
+inline constexpr std::size_t kZReductionActionOffset = 16;
+inline constexpr std::size_t kZReductionReservedOffset = 20, kZReductionReservedSize = 8;
 inline constexpr std::array<const char*, 3> kDaylightActions = {
     "Sair do Horário de Verão", "Entar em Horário de Verão", "Não alterar o estado atual"};
 // The action the form selects whenever it is shown.
@@ -40,6 +43,10 @@ ZReduction zReductionIn(std::span<const char> record);
 inline constexpr std::size_t kFiscalMemoryRecordSize = 28;
 inline constexpr std::size_t kDetailMemoryRecordSize = 24;
 inline constexpr std::size_t kRangeLength = 8;
+inline constexpr std::size_t kRangeStartOffset = 0, kRangeEndOffset = 9;
+inline constexpr std::size_t kRangeFirstIndexOffset = 20, kRangeSecondIndexOffset = 24;
+// A send passes the end as far as the first index, where the forms' own field is shorter.
+inline constexpr std::size_t kRangeEndSendWidth = kRangeFirstIndexOffset - kRangeEndOffset;
 inline constexpr std::array<const char*, 2> kPrintTypes = {"Modo Completo", "Modo Simplificado"};
 inline constexpr std::array<const char*, 2> kFiscalMemoryRanges = {"Faixa em CRZ", "Faixa em Data"};
 inline constexpr std::array<const char*, 3> kDetailMemoryRanges = {"Faixa em CRZ", "Faixa em Data",

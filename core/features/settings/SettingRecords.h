@@ -10,6 +10,9 @@ namespace morvelan::settings {
 inline constexpr std::size_t kClockRecordSize = 32;
 inline constexpr std::size_t kClockDateOffset = 0, kClockDateWidth = 9;
 inline constexpr std::size_t kClockTimeOffset = 9, kClockTimeWidth = 7;
+// The reply keeps the date's characters first and the time's right after them, as the reading
+// copies them into the two fields above.
+inline constexpr std::size_t kClockReplyOffset = 16, kClockReplyLength = 15;
 
 // "Horário de verão" (reading of 6.6): the printer's state as one 32-bit integer.
 inline constexpr std::size_t kDaylightRecordSize = 4;
@@ -20,6 +23,12 @@ inline constexpr std::size_t kHeaderLineCount = 4;
 inline constexpr std::size_t kHeaderLineWidth = 57;
 inline constexpr std::size_t kHeaderStoreOffset = 228, kHeaderStoreWidth = 5;
 inline constexpr std::size_t kHeaderEcfOffset = 233, kHeaderEcfWidth = 4;
+// The reading keeps the library's two replies as they came: the four lines back to back, each as
+// long as the printer's lines are, and the ECF number followed by the store number.
+inline constexpr std::size_t kHeaderReplyOffset = 237, kHeaderReplyLength = 224;
+inline constexpr std::size_t kHeaderNumbersOffset = 462, kHeaderNumbersLength = 8;
+// A third-generation printer holds 56 characters a line, an older one 40.
+inline constexpr std::size_t kMkiiiHeaderLineLength = 56, kOlderHeaderLineLength = 40;
 
 // "Símbolo da moeda" (6.3).
 inline constexpr std::size_t kCurrencyRecordSize = 5;

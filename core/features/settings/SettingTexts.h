@@ -20,6 +20,9 @@ std::string daylightSavingText(std::span<const char> record);
 
 // ---- "Porta de comunicação serial do ECF" ----
 inline constexpr std::array<const char*, 4> kSpeedEntries = {"9600", "19200", "38400", "115200"};
+// A speed the printer took applies only once it is switched off and on again.
+inline constexpr const char* kPowerCycleMessage =
+    "Para que a configuração seja aceita, é necessário desligar e ligar a impressora.";
 // The list entry a stored speed selects: its own for 9600 and 19200, 38400 for anything else.
 int speedIndex(std::span<const char> record);
 // The speed the entry at `index` sends; none for 115200, which the six-byte record cannot carry,

@@ -3,6 +3,7 @@
 #include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
 #include "core/features/taxpayer/TaxpayerRecording.h"
+#include "core/features/usersettings/UserSettings.h"
 
 #include <array>
 
@@ -23,9 +24,12 @@ constexpr std::array<ConfirmBuffer, 6> kConfirmBuffers = {
 int recordOrConfirm(Engine& engine, WorkerArgument& a) {
     const std::span<const char> d = a.data;
     if (!d.empty() && d[0] == kRecordMode)
-        return engine.call(&E::FiscalizeEX, textAt(d, 21, 19).c_str(), textAt(d, 40, 21).c_str(),
-                           textAt(d, 61, 21).c_str(), textAt(d, 82, 9).c_str(),
-                           textAt(d, 91, 3).c_str(), textAt(d, 94, 3).c_str());
+        return engine.call(&E::FiscalizeEX, textAt(d, kBareIdOffset, kBareIdWidth).c_str(),
+                           textAt(d, kStateOffset, kRegistrationWidth).c_str(),
+                           textAt(d, kMunicipalOffset, kRegistrationWidth).c_str(),
+                           textAt(d, kPasswordOffset, kPasswordWidth).c_str(),
+                           textAt(d, kTaxpayerQuantityOffset, kTaxpayerDecimalsWidth).c_str(),
+                           textAt(d, kTaxpayerPriceOffset, kTaxpayerDecimalsWidth).c_str());
     std::array<std::array<char, 33>, kConfirmBuffers.size()> out{};
     const int result = engine.call(&E::Confirm_FiscalizeEX, out[0].data(), out[1].data(),
                                    out[2].data(), out[3].data(), out[4].data(), out[5].data());
@@ -34,6 +38,33 @@ int recordOrConfirm(Engine& engine, WorkerArgument& a) {
         const auto [offset, size] = kConfirmBuffers[i];
         putText(a.data, offset, bufferText(out[i].data(), size - 1), size - 1);
     }
+    return result;
+}
+
+// The printer's current user, where the form and the recording checks look for it.
+int readTaxpayer(Engine& engine, WorkerArgument& a) {
+    char user[kUserReplySize] = {};
+    int result = engine.call(&E::Obter_Dados_Usuario, user);
+    if (result != 0) {
+        return result;
+    }
+    putText(a.data, kTypedIdOffset, bufferText(user, kUserIdLength), kUserIdLength);
+    putText(a.data, kStateOffset, bufferText(user + kUserStateOffset, kUserRegistrationLength),
+            kUserRegistrationLength);
+    putText(a.data, kMunicipalOffset,
+            bufferText(user + kUserMunicipalOffset, kUserRegistrationLength),
+            kUserRegistrationLength);
+    // The decimals are read for the form but their answer is not a condition of the reading.
+    char decimals[kDecimalsReplySize] = {};
+    engine.call(&E::Obter_Casas_Decimais, decimals);
+    putText(a.data, kTaxpayerQuantityOffset, bufferText(decimals, kDecimalsDigits),
+            kDecimalsDigits);
+    putText(a.data, kTaxpayerPriceOffset,
+            bufferText(decimals + kDecimalsReplyPriceOffset, kDecimalsDigits), kDecimalsDigits);
+    constexpr std::size_t kNumberLength = kUserNumberWidth - 1;
+    char number[kUserNumberWidth] = {};
+    result = engine.call(&E::Obter_Numero_Usuario, number);
+    putText(a.data, kUserNumberOffset, bufferText(number, kNumberLength), kNumberLength);
     return result;
 }
 
@@ -53,6 +84,7 @@ void registerTaxpayerOperation(Engine& engine) {
                                 e.resultRecords[0].resultCode == 0;
              data[1] = taken ? 0 : 1;
          }});
+    engine.readings().add(6, 13, readTaxpayer);
 }
 
 } // namespace morvelan::fiscal

@@ -8,15 +8,6 @@
 namespace morvelan::fiscal {
 
 namespace {
-constexpr std::size_t kModeOffset = 0;
-constexpr std::size_t kTypedIdOffset = 2, kTypedIdWidth = 19;
-constexpr std::size_t kBareIdOffset = 21, kBareIdWidth = 19;
-constexpr std::size_t kStateOffset = 40, kMunicipalOffset = 61, kRegistrationWidth = 21;
-constexpr std::size_t kPasswordOffset = 82, kPasswordWidth = 9;
-constexpr std::size_t kTaxpayerQuantityOffset = 91, kTaxpayerPriceOffset = 94,
-                      kTaxpayerDecimalsWidth = 3;
-constexpr std::size_t kUserNumberOffset = 97, kUserNumberWidth = 5;
-
 std::string dataLines(const TaxpayerValues& v) {
     std::string text = "C.N.P.J : " + v.cnpj + "\nI.E: " + v.stateRegistration;
     if (!v.municipalRegistration.empty())

@@ -14,6 +14,16 @@ inline constexpr std::size_t kTaxpayerRecordSize = 262;
 inline constexpr char kRecordMode = 1;  // first call: the printer records and prints the data
 inline constexpr char kConfirmMode = 0; // second call: the technician confirmed the printout
 inline constexpr std::size_t kResultFlagOffset = 1;
+// The fields of the record: the C.N.P.J as typed and without its punctuation, the registrations,
+// the recording password and the two decimals; a reading adds the user number.
+inline constexpr std::size_t kModeOffset = 0;
+inline constexpr std::size_t kTypedIdOffset = 2, kTypedIdWidth = 19;
+inline constexpr std::size_t kBareIdOffset = 21, kBareIdWidth = 19;
+inline constexpr std::size_t kStateOffset = 40, kMunicipalOffset = 61, kRegistrationWidth = 21;
+inline constexpr std::size_t kPasswordOffset = 82, kPasswordWidth = 9;
+inline constexpr std::size_t kTaxpayerQuantityOffset = 91, kTaxpayerPriceOffset = 94,
+                             kTaxpayerDecimalsWidth = 3;
+inline constexpr std::size_t kUserNumberOffset = 97, kUserNumberWidth = 5;
 
 struct TaxpayerValues {
     std::string cnpj;                  // as typed (upper case), punctuation included

@@ -34,11 +34,29 @@ inline constexpr std::size_t kDecimalsRecordSize = 15;
 inline constexpr std::size_t kQuantityOffset = 0;
 inline constexpr std::size_t kPriceOffset = 4;
 inline constexpr std::size_t kDecimalsWidth = 3;
+// A send passes each decimals text as far as its field reaches: the quantity up to the price,
+// the price up to the end of the record.
+inline constexpr std::size_t kQuantitySendWidth = kPriceOffset - kQuantityOffset;
+inline constexpr std::size_t kPriceSendWidth = kDecimalsRecordSize - kPriceOffset;
 // Rounding: one letter at 0, one at 2. What the form sends is "A" or "T" and "S" or "N"; what the
 // printer answers is "S" (rounds) or anything else (truncates), and "S" or "N".
 inline constexpr std::size_t kRoundingRecordSize = 4;
 inline constexpr std::size_t kRoundingOffset = 0;
 inline constexpr std::size_t kOwnManufactureOffset = 2;
+// Each letter with its terminating zero.
+inline constexpr std::size_t kRoundingLetterWidth = 2;
+
+// ---- The library's replies, as these readings and the taxpayer reading cut them ----
+// User data: the C.N.P.J in the first 18 characters, then the I.E and the I.M, 15 each.
+inline constexpr std::size_t kUserReplySize = 52;
+inline constexpr std::size_t kUserIdLength = 18;
+inline constexpr std::size_t kUserStateOffset = 18;
+inline constexpr std::size_t kUserMunicipalOffset = 33;
+inline constexpr std::size_t kUserRegistrationLength = kMunicipalReadLength;
+// Decimals: the quantity's digits first, the price's from the fourth character.
+inline constexpr std::size_t kDecimalsReplySize = 6;
+inline constexpr std::size_t kDecimalsReplyPriceOffset = 3;
+inline constexpr std::size_t kDecimalsDigits = kDecimalsWidth - 1;
 
 // ---- Texts ----
 inline constexpr const char* kMkiiiOnly =

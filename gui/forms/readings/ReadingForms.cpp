@@ -1,6 +1,6 @@
 #include "gui/forms/readings/ReadingForms.h"
 
-#include "core/engine/OperationTable.h"
+#include "core/features/readings/EventLog.h"
 #include "core/features/readings/ReadingTexts.h"
 #include "gui/forms/readings/CRightView_02_01.h"
 #include "gui/forms/readings/CRightView_02_02.h"

@@ -1,9 +1,13 @@
 #include "EngineFixture.h"
+#include "core/modules/CoreModules.h"
 
 namespace morvelan::test {
 namespace {
 
-class EngineDetection : public EngineFixture {};
+class EngineDetection : public EngineFixture {
+protected:
+    EngineDetection() : EngineFixture(registerCoreModules) {}
+};
 
 TEST_F(EngineDetection, SerialPortPrinterIsRecorded) {
     FakeLibrary::script.openPort = {0, "3"};

@@ -1,4 +1,5 @@
-// An engine bound to the scripted fake library, with recording prompts and frame.
+// An engine bound to the scripted fake library, with recording prompts and frame. The engine is
+// bare unless the test hands in how to assemble it (registerCoreModules, as the front ends do).
 #pragma once
 
 #include "FakeLibrary.h"
@@ -10,19 +11,28 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace morvelan::test {
 
 class EngineFixture : public ::testing::Test {
 protected:
-    EngineFixture() {
+    explicit EngineFixture(std::function<void(Engine&)> assemble = {})
+        : assemble_(std::move(assemble)) {
         FakeLibrary::reset();
         makeEngine(bindLibraryFromTable(FakeLibrary::entries()));
     }
 
-    void makeEngine(BoundLibrary library) {
-        engine = std::make_unique<Engine>(library, prompts, frame, dir.path());
+    // Every engine the test makes is assembled the same way.
+    void makeEngine(BoundLibrary library) { makeEngine(library, dir.path()); }
+    void makeEngine(BoundLibrary library, const std::string& programDirectory) {
+        engine = std::make_unique<Engine>(library, prompts, frame, programDirectory);
+        if (assemble_) {
+            assemble_(*engine);
+        }
     }
 
     // Detects the scripted printer and forgets the calls detection made.
@@ -43,6 +53,9 @@ protected:
     RecordingPrompts prompts;
     RecordingFrame frame;
     std::unique_ptr<Engine> engine;
+
+private:
+    std::function<void(Engine&)> assemble_;
 };
 
 } // namespace morvelan::test

@@ -1,12 +1,15 @@
 #include "EngineFixture.h"
 
 #include "core/base/RequestBytes.h"
+#include "core/features/readings/EventLog.h"
+#include "core/modules/CoreModules.h"
 
 namespace morvelan::test {
 namespace {
 
 class EngineReadOperation : public EngineFixture {
 protected:
+    EngineReadOperation() : EngineFixture(registerCoreModules) {}
     void SetUp() override {
         FakeLibrary::script.printerData.text = printerDataWithModel("QP-L30 MKIII");
         detect();

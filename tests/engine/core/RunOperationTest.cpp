@@ -1,6 +1,7 @@
 #include "EngineFixture.h"
 
 #include "core/base/RequestBytes.h"
+#include "core/modules/CoreModules.h"
 
 #include <fstream>
 #include <iterator>
@@ -8,7 +9,10 @@
 namespace morvelan::test {
 namespace {
 
-class EngineRunOperation : public EngineFixture {};
+class EngineRunOperation : public EngineFixture {
+protected:
+    EngineRunOperation() : EngineFixture(registerCoreModules) {}
+};
 
 TEST_F(EngineRunOperation, SelectionAllAndSelectionZeroRunTheSameSingleWorker) {
     detect();
@@ -194,8 +198,7 @@ TEST_F(EngineRunOperation, RequestDataIsKeptInTheCommandFileBeforeTheRun) {
 
 TEST_F(EngineRunOperation, UnwritableCommandFileIsReportedAndTheRunGoesOn) {
     TempDir other;
-    engine = std::make_unique<Engine>(bindLibraryFromTable(FakeLibrary::entries()), prompts, frame,
-                                      other.path() + "/missing");
+    makeEngine(bindLibraryFromTable(FakeLibrary::entries()), other.path() + "/missing");
     engine->runOperation(8, 1, {}, kAllPrinters);
     ASSERT_GE(prompts.messages.size(), 1U);
     EXPECT_EQ(prompts.messages[0].title, "Alerta Morvelan");

@@ -1,10 +1,11 @@
 // The engine against libInterfaceKorva.so and its virtual printer, loaded the way the program
-// loads it: by absolute path from the program directory.
+// loads it (by absolute path from the program directory) and assembled the way it assembles it.
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
+#include "core/modules/CoreModules.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,9 @@ class EngineVirtualPrinter : public ::testing::Test {
 protected:
     EngineVirtualPrinter()
         : logDir(libraryLogDirectory(dataDir.path())),
-          engine(bindLibrary(MORVELAN_LIBRARY_DIR, logDir), prompts, frame, programDir.path()) {}
+          engine(bindLibrary(MORVELAN_LIBRARY_DIR, logDir), prompts, frame, programDir.path()) {
+        registerCoreModules(engine);
+    }
 
     TempDir programDir, dataDir;
     std::string logDir;

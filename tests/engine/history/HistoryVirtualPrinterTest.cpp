@@ -9,6 +9,7 @@
 #include "core/engine/history/HistoryDatabase.h"
 #include "core/engine/history/HistoryExport.h"
 #include "core/engine/history/HistoryRecorder.h"
+#include "core/features/settings/SettingOperations.h"
 #include "core/features/tables/TableEditor.h"
 #include "core/features/tables/TableWrites.h"
 
@@ -44,6 +45,7 @@ protected:
           recorder(database, [this](const std::string& problem) { problems.push_back(problem); }) {
         tables::test::resetPrinter();
         tables::registerTableOperations(engine);
+        settings::registerSettingOperations(engine);
         engine.setServiceObserver(&recorder);
     }
 

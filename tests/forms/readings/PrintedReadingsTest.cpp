@@ -6,6 +6,7 @@
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
 #include "core/base/RequestBytes.h"
+#include "core/modules/CoreModules.h"
 #include "gui/forms/readings/PrintedReadingForms.h"
 
 #include <QComboBox>
@@ -52,6 +53,7 @@ protected:
           services(engine) {
         resetPrinter();
         korva::paper::clear(korva::paper::rollPath(StateEnvironment::path()));
+        registerCoreModules(engine);
         registerPrintedReadingForms(registry);
     }
     std::unique_ptr<QWidget> open(int item) {

@@ -2,7 +2,7 @@
 #include "FakeFormServices.h"
 #include "QStringPrinting.h"
 #include "TempDir.h"
-#include "core/engine/OperationTable.h"
+#include "core/features/readings/EventLog.h"
 #include "gui/forms/readings/CRightView_02_01.h"
 #include "gui/forms/readings/CRightView_02_02.h"
 #include "gui/forms/readings/CRightView_02_06.h"

@@ -4,6 +4,7 @@
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
 #include "core/features/usersettings/UserSettings.h"
+#include "core/modules/CoreModules.h"
 #include "gui/forms/usersettings/UserSettingForms.h"
 
 #include <QComboBox>
@@ -28,6 +29,7 @@ protected:
                  frame, programDir.path()),
           services(engine) {
         resetPrinter();
+        registerCoreModules(engine);
         registerUserSettingForms(registry);
     }
     std::unique_ptr<QWidget> open(int group, int item) {
