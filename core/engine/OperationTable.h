@@ -51,7 +51,7 @@ public:
         entries_[{type, step}] = std::move(entry);
     }
     void add(int type, int step, OperationBody body) {
-        add(type, step, OperationEntry{std::move(body)});
+        add(type, step, OperationEntry{.body = std::move(body)});
     }
     // The entry of (type, step), or null when the code has none.
     const OperationEntry* find(int type, int step) const {
