@@ -81,6 +81,18 @@ std::string jsonString(std::string_view text) {
     return json + "\"";
 }
 
+// The functions apply can send, one "  06.02 Clichê" a line, in tree order.
+std::string appliableFunctions() {
+    std::string list;
+    for (const FunctionUse& use : functionUses()) {
+        if (use.code.type == 6 && backup::sendableSetting(use.code.step)) {
+            list +=
+                "\n  " + codeText(6, use.code.step) + " " + std::string(itemName(6, use.code.step));
+        }
+    }
+    return list;
+}
+
 // The history keeps a reading under its item of "Leitura de informações" when it has one, so
 // that it never reads as a change of the configuration item that shares its reading.
 OperationCode historyCode(const FunctionUse& use) {
@@ -343,17 +355,10 @@ int CliSession::apply(const std::string& path, const std::optional<std::string>&
     for (const auto& [type, step] :
          only ? *parseFunctionCodes(*only) : std::vector<std::pair<int, int>>{}) {
         if (type != 6 || !backup::sendableSetting(step)) {
-            std::string sendable;
-            for (const FunctionUse& use : functionUses()) {
-                if (use.code.type == 6 && backup::sendableSetting(use.code.step)) {
-                    sendable += "\n  " + codeText(6, use.code.step) + " " +
-                                std::string(itemName(6, use.code.step));
-                }
-            }
             std::fprintf(err_,
                          "morvelan-cli: %s não é aplicada a partir de um arquivo de comandos; "
                          "estas são:%s\n",
-                         codeText(type, step).c_str(), sendable.c_str());
+                         codeText(type, step).c_str(), appliableFunctions().c_str());
             return kExitUsage;
         }
         steps.push_back(step);
