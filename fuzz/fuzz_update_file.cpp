@@ -38,7 +38,8 @@ void CheckPlan(const UpdatePlan& plan, std::size_t bodySize) {
         Check(step.command.find('\n') == std::string::npos);
         if (SentLine(step.kind)) {
             // "0562|0000|" or "0563|0000|" and a line the printer can take
-            Check(step.command.size() > 10 && step.command.size() <= 10 + kMaxLineLength);
+            Check(step.command.size() > 10 && step.command.size() <= 10 + kMaxSentLineLength);
+            Check(step.command[10] == ':' && step.command.size() % 2 == 1);
             Check(step.command.back() != '\r');
         }
         opened += step.kind == StepKind::OpenPart;

@@ -1,5 +1,6 @@
 #include "core/features/update/UpdatePlan.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -116,9 +117,16 @@ public:
         const std::size_t end = newline == std::string_view::npos ? m_body.size() : newline + 1;
         line = m_body.substr(m_pos, end - m_pos);
         m_pos = end;
+        ++m_lineNumber;
         return true;
     }
-    void seek(std::size_t pos) { m_pos = pos; }
+    void seek(std::size_t pos) {
+        m_pos = pos;
+        m_lineNumber = static_cast<std::size_t>(
+            std::count(m_body.begin(), m_body.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+    }
+    // The number in the file, from 1, of the line read last.
+    std::size_t lineNumber() const { return m_lineNumber; }
 
     void fail(std::size_t part, const std::string& what) {
         if (error.empty()) {
@@ -131,7 +139,58 @@ private:
     std::string_view m_body;
     int m_section;
     std::size_t m_pos = 0;
+    std::size_t m_lineNumber = 0;
 };
+
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+int hexValue(char c) {
+    if (c <= '9') {
+        return c - '0';
+    }
+    return (c | 0x20) - 'a' + 10;
+}
+
+std::string twoHexDigits(unsigned value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
+}
+
+// What the printer would find wrong with a header or data line (without its line end), or
+// empty: the printer refuses such a line every time, so sending it would only leave its update
+// half done.
+std::string lineFormatProblem(std::string_view line) {
+    if (line.size() > kMaxSentLineLength) {
+        return "tem mais de " + std::to_string(kMaxSentLineLength) + " caracteres";
+    }
+    if (line.front() != ':') {
+        return "não começa com \":\"";
+    }
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        if (!isHexDigit(line[i])) {
+            return "tem na coluna " + std::to_string(i + 1) +
+                   " um caractere que não é dígito hexadecimal";
+        }
+    }
+    const std::size_t digits = line.size() - 1;
+    if (digits % 2 != 0) {
+        return "tem um número ímpar de dígitos hexadecimais (" + std::to_string(digits) + ")";
+    }
+    if (digits < 4) {
+        return "tem menos de dois bytes";
+    }
+    unsigned sum = 0;
+    for (std::size_t i = 1; i < line.size(); i += 2) {
+        sum += static_cast<unsigned>(hexValue(line[i]) * 16 + hexValue(line[i + 1]));
+    }
+    if (sum % 256 != 0) {
+        return "tem a soma de verificação errada (a soma dos bytes dá " + twoHexDigits(sum % 256) +
+               ", e não 00, módulo 256)";
+    }
+    return {};
+}
 
 std::string refusal(const std::string& fileName, const std::string& what) {
     return "O arquivo de atualização \"" + fileName + "\" não pode ser usado:\n" + what +
@@ -176,6 +235,10 @@ std::string planPart(std::string_view body, Procedure procedure, int section,
         const std::string text = stripLineEnd(raw);
         if (text.empty()) {
             reader.fail(k, "linha vazia onde se espera uma linha para a impressora");
+        } else if (const std::string problem = lineFormatProblem(text); !problem.empty()) {
+            reader.fail(k, "a linha " + std::to_string(reader.lineNumber()) + " " + problem +
+                               ", e a impressora a recusaria.\nO arquivo está danificado: "
+                               "copie-o novamente do pacote de atualização original");
         }
         steps.push_back(
             {kind, (kind == StepKind::Header ? "0563|0000|" : "0562|0000|") + text, reached});

@@ -1,6 +1,8 @@
 // An update file checked whole and turned into the exact stream of commands a section needs,
 // before anything is sent: the file's last 384 bytes are 96 little-endian section offsets, the
-// rest lines of at most 1023 characters.
+// rest lines of at most 1023 characters. Every line that will go to the printer is checked the
+// way the printer checks it, so that a damaged file is refused here rather than half-way through
+// the printer's update.
 #pragma once
 
 #include "core/features/update/UpdateChoice.h"
@@ -16,6 +18,8 @@ namespace morvelan::update {
 inline constexpr std::size_t kTrailerEntries = 96;
 inline constexpr std::size_t kTrailerBytes = kTrailerEntries * 4;
 inline constexpr std::size_t kMaxLineLength = 1023;
+// A line sent to the printer: "0562|0000|" and the line must stay within 1024 characters.
+inline constexpr std::size_t kMaxSentLineLength = 1014;
 
 enum class StepKind {
     Start,      // 056B with the procedure, KORVA_Send_From_File

@@ -8,7 +8,10 @@
 #include "core/features/update/UpdateSession.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -161,6 +164,54 @@ TEST_F(UpdatePrinter, BadFilesAndRefusalsSendNoUpdateCommand) {
     EXPECT_EQ(lastMessage(), kNotInMitText);
     EXPECT_TRUE(updateCommands().empty());
     EXPECT_EQ(printer().version, "1.01 BRF");
+}
+
+TEST_F(UpdatePrinter, LinesThePrinterWouldRefuseStopTheUpdateBeforeItStarts) {
+    struct Case {
+        const char* profile;
+        const char* file;
+        const char* damage;
+        std::size_t firstPart;  // trailer entry of the section's first part
+        std::size_t lineInPart; // of the damaged line, from 0
+        const char* says;
+    };
+    // Sections 14 (parts 9 to 11, three header lines each) and 19 (parts 15 to 17, a skipped
+    // line and a header each); four data lines a part, the second one damaged.
+    const Case cases[] = {
+        {"qp-l30", "V005", "flipped-byte", 9, 4, "tem a soma de verificação errada"},
+        {"qp-l30", "V005", "bad-line", 9, 4, "tem a soma de verificação errada"},
+        {"qp-l30", "V005", "non-hex", 9, 4, "tem na coluna"},
+        {"qp-l30", "V005", "odd-digits", 9, 4, "tem um número ímpar de dígitos"},
+        {"qp-l30", "V005", "end-on-fim", 9, 7, "não começa com \":\""},
+        {"qp-l30-mkiii", "V004", "end-on-fim", 15, 6, "não começa com \":\""},
+        {"qp-l30-mkiii", "V004", "bad-line", 15, 3, "tem a soma de verificação errada"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.damage);
+        usePrinter(c.profile);
+        engine.detectionNeeded = 1;
+        test::makeUpdateFile(filesDir.path(), c.file, std::string("--damage ") + c.damage);
+        const std::string bytes = test::readWhole(filesDir.path() + "/" + c.file + ".IBF");
+        const std::size_t trailer = bytes.size() - kTrailerBytes;
+        std::uint32_t partStart = 0;
+        std::memcpy(&partStart, bytes.data() + trailer + 4 * c.firstPart, 4);
+        const auto line = std::count(bytes.begin(), bytes.begin() + partStart, '\n') + 1 +
+                          static_cast<std::ptrdiff_t>(c.lineInPart);
+        const std::string before = korva::toJson(printer()).dump();
+
+        send();
+        ASSERT_EQ(prompts.messages.size(), 1u) << "asked before the file was checked";
+        EXPECT_EQ(prompts.messages[0].title, "Erro Morvelan");
+        const std::string text = lastMessage();
+        for (const std::string& part :
+             {std::string("\"") + c.file + ".IBF\"",
+              std::string("parte 1: a linha ") + std::to_string(line) + " " + c.says,
+              std::string("Nada foi enviado à impressora.")}) {
+            EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
+        }
+        EXPECT_TRUE(updateCommands().empty());
+        EXPECT_EQ(korva::toJson(printer()).dump(), before);
+    }
 }
 
 TEST_F(UpdatePrinter, FailedReadingIsReported) {
