@@ -380,9 +380,21 @@ PlanOutcome planUpdateFromDirectory(Procedure procedure, int section,
     const std::string name = updateFileName(procedure);
     const std::filesystem::path path = std::filesystem::path(directory) / name;
     std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return "\"" + name + "\" na pasta\n" + directory +
+               "\né uma pasta, não o arquivo de atualização.\n\nNada foi enviado à impressora.";
+    }
     if (!std::filesystem::is_regular_file(path, ec)) {
         return "Arquivo de atualização \"" + name + "\" não encontrado na pasta\n" + directory +
                "\n\nNada foi enviado à impressora.";
+    }
+    if (const std::uintmax_t size = std::filesystem::file_size(path, ec);
+        !ec && size > kMaxFileBytes) {
+        return "O arquivo de atualização \"" + path.string() + "\" tem " + std::to_string(size) +
+               " bytes, mais que o limite de " + std::to_string(kMaxFileBytes / (1024 * 1024)) +
+               " MiB (" + std::to_string(kMaxFileBytes) +
+               " bytes): um arquivo de atualização verdadeiro é bem menor.\n\nNada foi enviado "
+               "à impressora.";
     }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

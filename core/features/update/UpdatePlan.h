@@ -20,6 +20,9 @@ inline constexpr std::size_t kTrailerBytes = kTrailerEntries * 4;
 inline constexpr std::size_t kMaxLineLength = 1023;
 // A line sent to the printer: "0562|0000|" and the line must stay within 1024 characters.
 inline constexpr std::size_t kMaxSentLineLength = 1014;
+// Real update files are a few megabytes; anything this big is the wrong file, and reading it
+// whole would only hold the technician up.
+inline constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
 
 enum class StepKind {
     Start,      // 056B with the procedure, KORVA_Send_From_File
@@ -53,8 +56,8 @@ using PlanOutcome = std::variant<UpdatePlan, std::string>;
 // `bytes` is the whole file named `fileName`.
 PlanOutcome planUpdate(Procedure procedure, int section, std::string_view bytes,
                        const std::string& fileName);
-// Reads `directory`/the procedure's file whole, then plans; a missing or unreadable file is
-// reported as such.
+// Reads `directory`/the procedure's file whole, then plans; a missing, unreadable or oversized
+// file, or a folder in its place, is reported as such.
 PlanOutcome planUpdateFromDirectory(Procedure procedure, int section, const std::string& directory);
 
 } // namespace morvelan::update

@@ -31,9 +31,17 @@ void updateOne(FormServices& services, int slot, const UpdateHooks& hooks,
         prompts.message(kErrorTitle, name + unknownModelText(*answers), PromptIcon::Error);
         return;
     }
-    // The file is checked whole before the technician is asked and before any command goes out.
-    PlanOutcome planned =
-        planUpdateFromDirectory(choice.procedure, choice.section, hooks.directory);
+    // The file is checked whole before the technician is asked and before any command goes out,
+    // on a worker behind the waiting dialog: a file of megabytes would hold the window still.
+    PlanOutcome planned = std::string("Não foi possível ler o arquivo de atualização \"") +
+                          updateFileName(choice.procedure) +
+                          "\".\n\nNada foi enviado à impressora.";
+    auto plan = [&](int) {
+        planned = planUpdateFromDirectory(choice.procedure, choice.section, hooks.directory);
+    };
+    if (services.engine().runWorkers(slot, plan) == 0) {
+        plan(slot);
+    }
     if (const auto* refusal = std::get_if<std::string>(&planned)) {
         prompts.message(kErrorTitle, name + *refusal, PromptIcon::Error);
         return;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <vector>
 
 namespace morvelan::update {
@@ -149,6 +150,32 @@ TEST_F(Transfer, DamagedOrMissingFilesSendNothing) {
     EXPECT_NE(missing.find("\"V004.IBF\" não encontrado"), std::string::npos);
     EXPECT_TRUE(link.sent.empty());
     EXPECT_EQ(run(Procedure::Other, 16), "QP-L30 :: COM1\n\nModelo de impressora inválido!");
+}
+
+TEST_F(Transfer, FolderAndOversizedFileAreRefusedForWhatTheyAre) {
+    const std::string path = dir.path() + "/V005.IBF";
+    std::filesystem::create_directory(path);
+    std::string text = run(Procedure::Other, 14);
+    EXPECT_NE(text.find("\"V005.IBF\" na pasta\n" + dir.path() + "\né uma pasta"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("não encontrado"), std::string::npos);
+    std::filesystem::remove(path);
+
+    // Sparse files: the one past the limit must be refused before it is read.
+    const std::string limitText = "mais que o limite de 64 MiB";
+    for (const std::uintmax_t size : {kMaxFileBytes + 1, kMaxFileBytes}) {
+        SCOPED_TRACE(size);
+        makeUpdateFile(dir.path(), "V005");
+        std::filesystem::resize_file(path, size);
+        text = run(Procedure::Other, 14);
+        EXPECT_EQ(text.find("\"" + path + "\" tem " + std::to_string(size) + " bytes, " +
+                            limitText) != std::string::npos,
+                  size > kMaxFileBytes)
+            << text;
+    }
+    EXPECT_NE(text.find("Nada foi enviado à impressora."), std::string::npos);
+    EXPECT_TRUE(link.sent.empty());
 }
 
 TEST_F(Transfer, ProgressRecordDrivesTheEstimateToTheEnd) {
