@@ -25,6 +25,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QThread>
 
 #include <cstdlib>
 
@@ -156,16 +157,27 @@ QWidget* CMainFrame::currentForm() const {
 }
 
 void CMainFrame::setRightPane(QWidget* form) {
-    // The old form may be the one whose button led here: it goes once its handler has returned.
-    if (auto* old = m_rightPane->takeWidget()) {
-        old->hide();
-        old->deleteLater();
-    }
+    if (auto* old = m_rightPane->takeWidget())
+        retireForm(old);
     m_rightPane->setWidget(form);
     // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on; a
     // form brought by a sequence step or the menu is ready to be typed into.
     if (!m_tree->hasFocus())
         focusFirstControl(form);
+}
+
+void CMainFrame::retireForm(QWidget* form) {
+    // The old form may be the one whose button led here, and the operation that button started
+    // goes on reading the form's record, in worker threads too, through a wait with an event loop
+    // of its own. Until its click has returned the form stays a hidden child of the frame rather
+    // than a window of its own.
+    form->setParent(this);
+    form->hide();
+    // Qt carries out deleteLater once control is back in the event loop that was running when it
+    // was asked. With none running, the first loop to start carries it out, and that may be the
+    // wait this very form's send is about to run: such a form goes with the frame instead.
+    if (QThread::currentThread()->loopLevel() > 0)
+        form->deleteLater();
 }
 
 void CMainFrame::pickFromTree(int group, int item) {

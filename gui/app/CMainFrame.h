@@ -102,6 +102,7 @@ private:
     void createPanes();
     void pickFromTree(int group, int item);
     void setRightPane(QWidget* form);
+    void retireForm(QWidget* form);
 
     CMorvelanDoc& m_document;
     Prompts& m_prompts;
