@@ -51,7 +51,9 @@ public:
         entries_[{type, step}] = std::move(entry);
     }
     void add(int type, int step, OperationBody body) {
-        add(type, step, OperationEntry{.body = std::move(body)});
+        OperationEntry entry;
+        entry.body = std::move(body);
+        add(type, step, std::move(entry));
     }
     // The entry of (type, step), or null when the code has none.
     const OperationEntry* find(int type, int step) const {
