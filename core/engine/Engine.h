@@ -83,6 +83,12 @@ public:
     void sendFile(SendFileRequest& request, int selection);
     // Detects the printer while detectionNeeded is 1. False only when the program is closing.
     bool ensurePrinter();
+    // The detection of a form being built, so that it shows the printer's tabs and the options
+    // of its generation: ensurePrinter() while no printer is known, but only the first time.
+    // A printer that is switched off would otherwise cost a port search and a message at every
+    // pick in the tree; the operations keep detecting, so a printer switched on later is found
+    // by the first read or send. Without the library it leaves the message to that operation.
+    bool ensurePrinterForForm();
     // Reads and decodes the printer status of `slot` into `result`; nothing when not present.
     void decodeStatus(ResultRecord& result, int slot);
     // The library's own status reading repeats its last exchange; this asks the printer itself,
@@ -166,6 +172,7 @@ private:
     OperationTable readings_;
     NoServiceObserver noObserver_;
     ServiceObserver* observer_ = &noObserver_;
+    bool formDetectionTried_ = false;
 };
 
 } // namespace morvelan

@@ -60,6 +60,14 @@ bool Engine::ensurePrinter() {
     return true;
 }
 
+bool Engine::ensurePrinterForForm() {
+    if (detectionNeeded != 1 || formDetectionTried_ || libraryHandle == nullptr) {
+        return true;
+    }
+    formDetectionTried_ = true;
+    return ensurePrinter();
+}
+
 void Engine::detectSlot(int slot) {
     const auto index = static_cast<std::size_t>(slot);
     ResultRecord& result = detectionResults[index];

@@ -245,6 +245,10 @@ bool CMainFrame::ensurePrinter() {
     return m_engine->ensurePrinter();
 }
 
+bool CMainFrame::ensurePrinterForForm() {
+    return m_engine->ensurePrinterForForm();
+}
+
 void CMainFrame::showResponsePanel() {
     auto* panel = new CRightView_Resp(*this, m_prompts);
     setRightPane(panel);

@@ -53,6 +53,7 @@ public:
     bool checkMitMode(int selection) override;
     void sendFile(SendFileRequest& request, int selection);
     bool ensurePrinter() override;
+    bool ensurePrinterForForm() override;
     Engine& engine() override { return *m_engine; }
     // Shows the form registered for (group, item) in its mode and with its data; the empty form
     // for a group, the root and every code no form module serves.

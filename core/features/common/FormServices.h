@@ -32,6 +32,9 @@ public:
     virtual void readStatus(ResultRecord& result) = 0;
     virtual bool checkMitMode(int selection) = 0;
     virtual bool ensurePrinter() = 0;
+    // Detection for a form being built (Engine::ensurePrinterForForm): the form then knows the
+    // printers it shows. False means that the system is closing.
+    virtual bool ensurePrinterForForm() = 0;
     // The engine itself, for the starters with a worker of their own (table clear, keys, update).
     virtual Engine& engine() = 0;
 

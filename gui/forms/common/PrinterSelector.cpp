@@ -10,6 +10,8 @@ namespace morvelan {
 PrinterSelector::PrinterSelector(FormServices& services, PrinterLabelStyle style, QWidget* parent)
     : QWidget(parent), m_services(services), m_style(style) {
     setObjectName(QStringLiteral("printerSelector"));
+    // False only while the program closes; the form is built all the same and goes with it.
+    m_services.ensurePrinterForForm();
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("printerTabs"));
     m_tabs->setExpanding(false);

@@ -20,6 +20,9 @@ namespace morvelan {
 
 class PrinterSelector final : public QWidget {
 public:
+    // Detects the printer first when none is known yet (FormServices::ensurePrinterForForm), so
+    // the form being built, which creates its selector before the rest, knows the printers it
+    // shows and their generation.
     PrinterSelector(FormServices& services, PrinterLabelStyle style, QWidget* parent = nullptr);
 
     // Rebuilds the list from the printers present now, hidden, first entry selected.
@@ -29,7 +32,7 @@ public:
     void clearTabs();
     // The choice a form of `mode` offers: tabs in read-only information mode, the hidden list
     // (and no tabs left from an earlier display) otherwise. Forms call it when they are built and
-    // again after a reading, which may have been the first exchange that found the printers.
+    // again after a reading, which finds the printers when the building did not.
     void prepareFor(FormMode mode);
 
     // 99 for the first list entry, else the entry's printer.

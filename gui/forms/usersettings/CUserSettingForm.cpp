@@ -22,8 +22,8 @@ void CUserSettingForm::finishLayout(std::initializer_list<QWidget*> readModeHidd
 }
 
 bool CUserSettingForm::refused() {
-    // Opened before the first exchange, the form could not know the printer yet; the first
-    // press finds it out, so an older printer is refused all the same.
+    // Built while no printer answered, the form could not know the printer; the first press
+    // finds it out, so an older printer switched on since is refused all the same.
     if (m_mkiiiOnly && !m_refused && !services().printer(0).present && services().ensurePrinter())
         m_refused = fiscal::refusesMkiiiFunction(services());
     if (!m_refused)

@@ -73,6 +73,32 @@ TEST_F(EngineDetection, NoPrinterKeepsDetectingAndSaysSo) {
     EXPECT_EQ(FakeLibrary::count("Serial_Abrir_PortaAD"), 2);
 }
 
+TEST_F(EngineDetection, FormsLookForAMissingPrinterOnceAndLeaveTheRestToTheOperations) {
+    FakeLibrary::script.openPort = {3, ""};
+    ASSERT_TRUE(engine->ensurePrinterForForm());
+    ASSERT_TRUE(engine->ensurePrinterForForm());
+    EXPECT_EQ(FakeLibrary::count("Serial_Abrir_PortaAD"), 1);
+    EXPECT_EQ(frame.count("waitForDetection"), 1);
+    ASSERT_EQ(prompts.messages.size(), 1U);
+    EXPECT_EQ(prompts.messages[0].text, "Nenhuma Impressora Fiscal detectada!\n");
+
+    // Switched on later: the next operation finds it, and forms no longer need to look.
+    FakeLibrary::script.openPort = {0, "1"};
+    ASSERT_TRUE(engine->ensurePrinter());
+    EXPECT_EQ(engine->printerPresent[0], 1);
+    ASSERT_TRUE(engine->ensurePrinterForForm());
+    EXPECT_EQ(FakeLibrary::count("Serial_Abrir_PortaAD"), 2);
+}
+
+TEST_F(EngineDetection, FormsLeaveAMissingLibraryToTheFirstOperation) {
+    makeEngine(bindLibrary(dir.path(), dir.path()));
+    ASSERT_EQ(engine->libraryHandle, nullptr);
+    EXPECT_TRUE(engine->ensurePrinterForForm());
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(frame.count("closeMainWindow"), 0);
+    EXPECT_EQ(engine->detectionNeeded, 1);
+}
+
 TEST_F(EngineDetection, DetectsOnlyWhileNeededButAlwaysForTheCommunicationCheck) {
     char data[2] = {};
     engine->runOperation(7, 1, data, kAllPrinters);

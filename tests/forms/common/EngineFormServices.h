@@ -22,6 +22,7 @@ public:
     void readStatus(ResultRecord& result) override { m_engine.readStatus(result); }
     bool checkMitMode(int selection) override { return m_engine.checkMitMode(selection); }
     bool ensurePrinter() override { return m_engine.ensurePrinter(); }
+    bool ensurePrinterForForm() override { return m_engine.ensurePrinterForForm(); }
     Engine& engine() override { return m_engine; }
     void switchForm(int, int) override {}
     void advanceSealing(int command) override { sealingCommands.push_back(command); }

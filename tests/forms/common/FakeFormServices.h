@@ -45,6 +45,7 @@ public:
     void readStatus(ResultRecord&) override {}
     bool checkMitMode(int) override { return true; }
     bool ensurePrinter() override { return true; }
+    bool ensurePrinterForForm() override { return true; }
     Engine& engine() override { throw std::logic_error("no engine in this test"); }
     void switchForm(int group, int item) override { switches.emplace_back(group, item); }
     void advanceSealing(int) override {}
