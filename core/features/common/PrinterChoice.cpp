@@ -6,6 +6,18 @@ namespace {
 constexpr int kEveryPrinter = 99;
 } // namespace
 
+bool showsTabs(TabsShown rule, FormMode mode) {
+    switch (rule) {
+    case TabsShown::InReadMode:
+        return mode == FormMode::Read;
+    case TabsShown::Always:
+        return true;
+    case TabsShown::Never:
+        break;
+    }
+    return false;
+}
+
 std::string printerLabel(const PrinterIdentity& printer, PrinterLabelStyle style) {
     if (style == PrinterLabelStyle::PortModel)
         return printer.portName + " :: " + printer.modelName;

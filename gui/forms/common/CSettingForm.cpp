@@ -20,7 +20,7 @@ CSettingForm::CSettingForm(FormContext& context, const QString& formClass, int s
     : CPrinterReadingForm(context, formClass), m_step(step) {
     m_layout = new QVBoxLayout(this);
     if (controls.choosesPrinter) {
-        m_selector = new PrinterSelector(services(), controls.labels, this);
+        m_selector = new PrinterSelector(services(), controls.labels, controls.tabs, this);
         m_selector->onTabChanged([this](int slot) { showPrinter(slot); });
         m_layout->addWidget(m_selector);
     }

@@ -28,6 +28,7 @@ public:
         bool readsPrinter = true;   // offers "&Ler Configuração"
         bool choosesPrinter = true; // has the printer tabs and hidden list
         PrinterLabelStyle labels = PrinterLabelStyle::PortModel;
+        TabsShown tabs = TabsShown::InReadMode; // when the printer tabs show
     };
 
     // `step` is the item of "Configuração" whose reading and sending the form serves; the

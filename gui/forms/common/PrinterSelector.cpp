@@ -7,8 +7,9 @@
 
 namespace morvelan {
 
-PrinterSelector::PrinterSelector(FormServices& services, PrinterLabelStyle style, QWidget* parent)
-    : QWidget(parent), m_services(services), m_style(style) {
+PrinterSelector::PrinterSelector(FormServices& services, PrinterLabelStyle style, TabsShown tabs,
+                                 QWidget* parent)
+    : QWidget(parent), m_services(services), m_style(style), m_tabsShown(tabs) {
     setObjectName(QStringLiteral("printerSelector"));
     // False only while the program closes; the form is built all the same and goes with it.
     m_services.ensurePrinterForForm();
@@ -60,11 +61,10 @@ void PrinterSelector::updateTabFocus() {
 }
 
 void PrinterSelector::prepareFor(FormMode mode) {
-    if (mode == FormMode::Read) {
+    if (showsTabs(m_tabsShown, mode))
         fillTabs();
-        return;
-    }
-    clearTabs();
+    else
+        clearTabs();
     fillList();
 }
 

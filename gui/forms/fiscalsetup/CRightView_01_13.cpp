@@ -37,7 +37,8 @@ void selectDecimals(QComboBox* list, const std::string& decimals) {
 
 CRightView_01_13::CRightView_01_13(FormContext& context)
     : CSettingForm(context, QStringLiteral("CRightView_01_13"), kTaxpayerStep,
-                   {QStringLiteral("&Enviar"), true, true, PrinterLabelStyle::ModelPort}) {
+                   {QStringLiteral("&Enviar"), true, true, PrinterLabelStyle::ModelPort,
+                    TabsShown::Always}) {
     auto* fields = addFieldRows();
     const auto edit = [this, fields](const QString& label, const QString& name, int length) {
         auto* field = new QLineEdit(this);

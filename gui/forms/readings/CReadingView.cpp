@@ -13,8 +13,9 @@ constexpr int kReadingsGroup = 7;
 CReadingView::CReadingView(FormContext& context, const QString& formClass, int step)
     : CPrinterReadingForm(context, formClass), m_step(step) {
     m_layout = new QVBoxLayout(this);
-    m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
-    m_selector->fillTabs();
+    m_selector =
+        new PrinterSelector(services(), PrinterLabelStyle::ModelPort, TabsShown::Always, this);
+    m_selector->prepareFor(mode());
     m_selector->onTabChanged([this](int slot) { showPrinter(slot); });
     m_layout->addWidget(m_selector);
     m_body = new QVBoxLayout;
@@ -39,7 +40,7 @@ bool CReadingView::readPrinter() {
     FormRecord reading(record().size(), '\0');
     const bool read = services().readOperation(kReadingsGroup, m_step, reading, true);
     // The reading detects the printer when needed, so its tab may be new.
-    m_selector->fillTabs();
+    m_selector->prepareFor(mode());
     if (!read)
         return false;
     keepReading(std::move(reading), m_selector->currentSlot() < 0 ? 0 : m_selector->currentSlot());

@@ -8,9 +8,9 @@ namespace morvelan {
 CRightView_02_01::CRightView_02_01(FormContext& context)
     : CFormView(context, QStringLiteral("CRightView_02_01")) {
     auto* layout = new QVBoxLayout(this);
-    m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
-    m_selector->fillTabs();
-    m_selector->fillList();
+    m_selector =
+        new PrinterSelector(services(), PrinterLabelStyle::ModelPort, TabsShown::Always, this);
+    m_selector->prepareFor(mode());
     layout->addWidget(m_selector);
     m_check = new QPushButton(QStringLiteral("&Verificar o Estado do ECF"), this);
     m_check->setObjectName(QStringLiteral("checkButton"));

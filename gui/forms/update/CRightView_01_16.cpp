@@ -36,7 +36,8 @@ CRightView_01_16::CRightView_01_16(FormContext& context)
     };
 
     auto* layout = new QVBoxLayout(this);
-    m_selector = new PrinterSelector(services(), PrinterLabelStyle::ModelPort, this);
+    m_selector =
+        new PrinterSelector(services(), PrinterLabelStyle::ModelPort, TabsShown::Never, this);
     layout->addWidget(m_selector);
     m_printerLines = new QVBoxLayout;
     layout->addLayout(m_printerLines);

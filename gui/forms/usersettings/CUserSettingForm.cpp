@@ -9,8 +9,9 @@ namespace morvelan {
 
 CUserSettingForm::CUserSettingForm(FormContext& context, const QString& formClass, int step,
                                    bool mkiiiOnly)
-    : CSettingForm(context, formClass, step,
-                   {QStringLiteral("&Enviar"), true, true, PrinterLabelStyle::ModelPort}),
+    : CSettingForm(
+          context, formClass, step,
+          {QStringLiteral("&Enviar"), true, true, PrinterLabelStyle::ModelPort, TabsShown::Always}),
       m_mkiiiOnly(mkiiiOnly) {
     m_refused = m_mkiiiOnly && fiscal::refusesMkiiiFunction(services());
 }

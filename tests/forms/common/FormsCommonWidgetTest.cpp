@@ -19,7 +19,7 @@ namespace {
 TEST(FormsCommonWidgets, SelectorListsEveryPrinterHiddenAndTabsThePresentOnes) {
     FakeFormServices services;
     services.printers = {{true, "COM2", "QP-L30", false}};
-    PrinterSelector selector(services, PrinterLabelStyle::PortModel);
+    PrinterSelector selector(services, PrinterLabelStyle::PortModel, TabsShown::InReadMode);
     selector.show();
     selector.fillList();
     ASSERT_EQ(selector.list()->count(), 2);
