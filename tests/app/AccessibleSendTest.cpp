@@ -63,10 +63,12 @@ TEST_F(AppAccessibleSend, TheSentFormStaysHiddenInTheFrameUntilItsSendHasReturne
     int readsDuringWaits = 0;
     bool sentFormLostDuringWait = false;
     bool sentFormBecameAWindow = false;
+    // Only the send's own wait counts: opening a form may wait for the printer's detection too.
+    bool sending = false;
     QTimer client;
     QObject::connect(&client, &QTimer::timeout, [&] {
         readTree(QAccessible::queryAccessibleInterface(frame.get()));
-        if (QApplication::activeModalWidget() == nullptr)
+        if (!sending || QApplication::activeModalWidget() == nullptr)
             return;
         ++readsDuringWaits;
         sentFormLostDuringWait |= sent.isNull();
@@ -84,7 +86,9 @@ TEST_F(AppAccessibleSend, TheSentFormStaysHiddenInTheFrameUntilItsSendHasReturne
         // The printer's own header, sent back unchanged.
         read->click();
         // Pressed from outside any event loop: the wait's own loop is the first one to run.
+        sending = true;
         button->click();
+        sending = false;
         ASSERT_EQ(frame->engine().resultRecords[0].resultCode, 0)
             << "send " << send << " " << frame->engine().resultRecords[0].resultLine;
         EXPECT_NE(frame->currentForm(), sent.data());
