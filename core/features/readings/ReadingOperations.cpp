@@ -2,6 +2,7 @@
 
 #include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
+#include "core/engine/LibraryCallBodies.h"
 #include "core/features/readings/EventLog.h"
 #include "core/features/readings/PrintedReadings.h"
 #include "core/features/readings/ReadingTexts.h"
@@ -15,6 +16,8 @@ namespace {
 
 using E = LibraryEntries;
 using Arg = WorkerArgument;
+using bodies::noArgument;
+using bodies::wholeText;
 
 // Verificar comunicação: a clock reading; a printer that has nothing to report yet (return 1,
 // empty text) is asked for its status instead, and that answer is the outcome.
@@ -62,20 +65,6 @@ int detailMemoryReading(Engine& engine, Arg& a) {
     default:
         return 0;
     }
-}
-
-template <auto Entry> int noArgument(Engine& engine, Arg&) {
-    return engine.call(Entry);
-}
-
-// A reading whose whole answer is one text placed at the start of the request data.
-template <auto Entry, std::size_t Size> int wholeText(Engine& engine, Arg& a) {
-    char text[Size + 1] = {};
-    const int result = engine.call(Entry, text);
-    if (result == 0) {
-        putText(a.data, 0, bufferText(text, Size), Size);
-    }
-    return result;
 }
 
 int microswitches(Engine& engine, Arg& a) {

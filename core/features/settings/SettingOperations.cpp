@@ -2,6 +2,7 @@
 
 #include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
+#include "core/engine/LibraryCallBodies.h"
 #include "core/features/settings/SettingRecords.h"
 #include "core/features/settings/SettingTexts.h"
 
@@ -14,6 +15,9 @@ namespace {
 
 using E = LibraryEntries;
 using Arg = WorkerArgument;
+using bodies::noArgument;
+using bodies::oneText;
+using bodies::wholeText;
 
 // Forced entry into MIT: the fixed clock setting the printer recognises.
 constexpr const char* kMitDate = "01012000";
@@ -45,15 +49,6 @@ int sendIssqnDiscount(Engine& engine, Arg& a) {
         return engine.call(&E::Configurar_Desconto_ISS, 0);
     }
     return 0;
-}
-
-// A body that passes the text at the start of the request data as the one argument.
-template <auto Entry, std::size_t Width> int oneText(Engine& engine, Arg& a) {
-    return engine.call(Entry, textAt(a.data, 0, Width).c_str());
-}
-
-template <auto Entry> int noArgument(Engine& engine, Arg&) {
-    return engine.call(Entry);
 }
 
 // The printer's own lines and numbers are kept whole for the form; the fields a send takes are
@@ -105,16 +100,6 @@ int readDaylightSaving(Engine& engine, Arg& a) {
     const int result = engine.call(&E::Obter_Estado_Horario_Verao, &state);
     if (result == 0) {
         putValue<std::int32_t>(a.data, 0, state);
-    }
-    return result;
-}
-
-// A reading whose whole answer is one text placed at the start of the request data.
-template <auto Entry, std::size_t Size> int wholeText(Engine& engine, Arg& a) {
-    char text[Size + 1] = {};
-    const int result = engine.call(Entry, text);
-    if (result == 0) {
-        putText(a.data, 0, bufferText(text, Size), Size);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "core/base/RequestBytes.h"
 #include "core/engine/Engine.h"
+#include "core/engine/LibraryCallBodies.h"
 #include "core/features/usersettings/UserSettings.h"
 
 namespace morvelan::fiscal {
@@ -9,11 +10,7 @@ namespace {
 
 using E = LibraryEntries;
 using Arg = WorkerArgument;
-
-// A body that passes the text at the start of the request data as the one argument.
-template <auto Entry, std::size_t Width> int oneText(Engine& engine, Arg& a) {
-    return engine.call(Entry, textAt(a.data, 0, Width).c_str());
-}
+using bodies::oneText;
 
 int sendDecimals(Engine& engine, Arg& a) {
     return engine.call(&E::Config_Casas_Decimais,
