@@ -3,6 +3,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -104,6 +105,9 @@ void Engine::runOperation(int type, int step, std::span<char> data, int selectio
              .tableErrors = tables ? std::string_view(tableErrorText[0]) : std::string_view()});
     }
     applyAfterEffects(entry, data, selection);
+    if (started != 0) {
+        noteSequenceRun(entry, data);
+    }
     frame_.showResult(selection, type, step, ResultRecord(resultRecords[0]));
 }
 
@@ -131,6 +135,19 @@ void Engine::applyAfterEffects(const OperationEntry* entry, std::span<char> data
     if (entry->afterRun) {
         entry->afterRun(*this, data, selection);
     }
+}
+
+void Engine::noteSequenceRun(const OperationEntry* entry, std::span<const char> data) {
+    if (sequenceStep < 0 || sequenceStep >= kSealingSteps) {
+        return;
+    }
+    // Every slot a run did not start on keeps the zero its record was cleared to.
+    const bool refused = std::any_of(resultRecords.begin(), resultRecords.end(),
+                                     [](const ResultRecord& r) { return r.resultCode != 0; });
+    const bool open = entry != nullptr && entry->leavesStepOpen && entry->leavesStepOpen(data);
+    sequenceOutcomes[static_cast<std::size_t>(sequenceStep)] = refused ? StepOutcome::Failed
+                                                               : open  ? StepOutcome::NotRun
+                                                                       : StepOutcome::Succeeded;
 }
 
 bool Engine::readOperation(int type, int step, std::span<char> data, bool showMessages) {

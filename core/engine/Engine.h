@@ -15,6 +15,7 @@
 #include "core/base/ResultRecord.h"
 #include "core/engine/KorvaLibrary.h"
 #include "core/engine/OperationTable.h"
+#include "core/engine/SequenceOutcomes.h"
 #include "core/engine/ServiceObserver.h"
 #include "core/engine/StatusText.h"
 
@@ -131,6 +132,7 @@ public:
     std::uint8_t detectionNeeded = 1;
     int detectedCount = 0;
     int sequenceStep = kNoSequence;
+    SequenceOutcomes sequenceOutcomes{};
     std::string commandFilePath;
     std::array<std::array<char, 7>, kSlotCount> openPortText{};
     int operationType = 0;
@@ -162,6 +164,7 @@ private:
     static void markUnavailable(ResultRecord& result);
     void detectSlot(int slot);
     void applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection);
+    void noteSequenceRun(const OperationEntry* entry, std::span<const char> data);
     bool slotSelected(int slot, int selection, int presentSeen) const;
 
     Prompts& prompts_;

@@ -40,6 +40,9 @@ struct OperationEntry {
     std::function<void(Engine& engine, std::span<char> data, int selection)> afterRun;
     // The workers list each failed table entry in tableErrorText; the run shows and records it.
     bool listsTableErrors = false;
+    // A successful run that is only the first half of its step (the taxpayer data printed for the
+    // technician to check, before the confirmation) leaves a sealing step still to do.
+    std::function<bool(std::span<const char> data)> leavesStepOpen;
     // Readings only: whether the read worker receives the form's request data.
     bool takesData = true;
 };

@@ -35,11 +35,13 @@ SequenceButtons sequenceButtons(int sequenceStep) {
     SequenceButtons buttons;
     if (sequenceStep == kNoSequenceStep)
         return buttons;
-    buttons.visible = true;
+    // The last step's result ends the sequence: there is no step left to move to.
     if (sequenceStep == kLastSealingStep) {
         buttons.nextEnabled = false;
         buttons.sequenceFinished = true;
+        return buttons;
     }
+    buttons.visible = true;
     if (sequenceStep == 0)
         buttons.previousEnabled = false;
     return buttons;

@@ -36,8 +36,8 @@ std::string responseTitle(std::string_view groupName, std::string_view itemName)
 // The panel's content for one printer; leading blanks are removed from every text.
 ResponseContent responseContent(std::string_view title, const PrinterTexts& texts);
 
-// The buttons for `sequenceStep`: hidden at 99 (no sequence), "&Próximo Passo" off at the last
-// step, "Passo &Anterior" off at the first.
+// The buttons for `sequenceStep`: hidden at 99 (no sequence) and once the last step has run,
+// "Passo &Anterior" off at the first step.
 SequenceButtons sequenceButtons(int sequenceStep);
 
 // Tab label of a present printer.

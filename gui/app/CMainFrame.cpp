@@ -204,21 +204,31 @@ void CMainFrame::switchForm(int group, int item) {
 
 void CMainFrame::advanceSealing(int command) {
     const auto move = advanceSealingStep(m_engine->sequenceStep, command);
-    if (command == kSealingStart)
+    if (command == kSealingStart) {
+        m_engine->sequenceOutcomes = {};
         m_engine->serviceObserver().interventionBegan(*m_engine, kSealingIntervention);
-    if (move.endsSequence)
-        m_engine->serviceObserver().interventionEnded(move.finished ? "Lacração Finalizada."
-                                                                    : "Seqüência abandonada");
+    }
     if (!move.endsSequence) {
         m_engine->sequenceStep = move.step;
         switchForm(move.group, move.item);
         return;
     }
     if (move.finished)
-        m_prompts.message(kAlertTitle, "Lacração Finalizada.", PromptIcon::Information);
-    setFunctionTreeEnabled(true);
+        finishSealing();
+    else
+        setFunctionTreeEnabled(true);
     switchForm(0, 0);
     m_engine->sequenceStep = kNoSequence;
+}
+
+void CMainFrame::finishSealing() {
+    const auto end = sealingEnd(m_engine->sequenceOutcomes,
+                                m_engine->printerPresent[0] == 1 && m_engine->isMkiii[0] == 1);
+    m_engine->sequenceStep = kNoSequence;
+    m_engine->serviceObserver().interventionEnded(end.outcome);
+    m_prompts.message(kAlertTitle, end.message,
+                      end.complete ? PromptIcon::Information : PromptIcon::Warning);
+    m_tree->setEnabled(true);
 }
 
 void CMainFrame::runOperation(int type, int step, std::span<char> data, int selection) {
@@ -319,11 +329,10 @@ std::string CMainFrame::itemName(int group, int item) const {
 }
 
 void CMainFrame::setFunctionTreeEnabled(bool enabled) {
-    // The tree comes back at the end of the last step or when the technician abandons.
+    // The end of the last step gives the tree back through finishSealing; while a sequence
+    // still runs, the tree comes back only when the technician abandons it.
     if (enabled && m_engine->sequenceStep != kNoSequence)
-        m_engine->serviceObserver().interventionEnded(m_engine->sequenceStep == kSealingSteps - 1
-                                                          ? "Lacração Finalizada."
-                                                          : "Seqüência abandonada");
+        m_engine->serviceObserver().interventionEnded("Seqüência abandonada");
     m_tree->setEnabled(enabled);
 }
 

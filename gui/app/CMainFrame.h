@@ -78,6 +78,7 @@ public:
     std::string groupName(int group) const override;
     std::string itemName(int group, int item) const override;
     void setFunctionTreeEnabled(bool enabled) override;
+    void finishSealing() override;
 
     // What the right pane shows, and the code it was picked for.
     QWidget* currentForm() const;

@@ -145,10 +145,8 @@ void CRightView_Resp::showSequenceButtons() {
         button->setVisible(state.visible);
     m_next->setEnabled(state.nextEnabled);
     m_previous->setEnabled(state.previousEnabled);
-    if (state.sequenceFinished) {
-        m_prompts.message(kAlertTitle, "Lacração Finalizada.", PromptIcon::Information);
-        m_host.setFunctionTreeEnabled(true);
-    }
+    if (state.sequenceFinished)
+        m_host.finishSealing();
 }
 
 void CRightView_Resp::abandonSequence() {

@@ -25,6 +25,9 @@ public:
     // Moves the sealing sequence: 1 next, 2 repeat, -1 previous.
     virtual void advanceSealing(int command) = 0;
     virtual void setFunctionTreeEnabled(bool enabled) = 0;
+    // The last step has run: tells the technician what the sequence came to and gives the tree
+    // back; no sequence runs afterwards.
+    virtual void finishSealing() = 0;
     // Replaces the right pane; the panel that asks is destroyed later, not during the call.
     virtual void switchForm(int group, int item) = 0;
 };

@@ -139,5 +139,35 @@ TEST(AppSealingSequence, EveryWayOutGivesTheTreeBack) {
     }
 }
 
+TEST(AppSealingSequence, TheEndSaysWhichStepsAreStillToDo) {
+    using enum StepOutcome;
+    constexpr SequenceOutcomes allGood = {Succeeded, Succeeded, Succeeded, Succeeded,
+                                          Succeeded, Succeeded, Succeeded};
+    constexpr SequenceOutcomes userNeverConfirmed = {Succeeded, NotRun,    Succeeded, Succeeded,
+                                                     Succeeded, Succeeded, Failed};
+    const std::string keys =
+        "\n\nGere e habilite as chaves de assinatura (grupo 03) antes da primeira Leitura X.";
+    const struct {
+        SequenceOutcomes outcomes;
+        bool thirdGeneration;
+        std::string message;
+        std::string outcome;
+    } cases[] = {
+        {allGood, false, "Lacração Finalizada.", "Lacração Finalizada."},
+        {allGood, true, "Lacração Finalizada." + keys, "Lacração Finalizada."},
+        {userNeverConfirmed, true,
+         "Lacração finalizada com pendências:\n\n2. Configurar Dados Contribuinte - não "
+         "concluído.\n7. Configurar Meios de Pagamentos - falhou.",
+         "Lacração finalizada com pendências: Configurar Dados Contribuinte, Configurar Meios de "
+         "Pagamentos"},
+    };
+    for (const auto& c : cases) {
+        const auto end = sealingEnd(c.outcomes, c.thirdGeneration);
+        EXPECT_EQ(end.message, c.message);
+        EXPECT_EQ(end.outcome, c.outcome);
+        EXPECT_EQ(end.complete, c.outcomes == allGood);
+    }
+}
+
 } // namespace
 } // namespace morvelan

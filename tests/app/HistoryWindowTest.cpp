@@ -75,7 +75,8 @@ TEST_F(AppHistory, SealingSequenceIsOneInterventionWithItsSteps) {
     EXPECT_EQ(frame->action(QStringLiteral("fileHistory"))->text(),
               QStringLiteral("&Histórico de intervenções..."));
     sealWithTheClockOnly();
-    EXPECT_EQ(prompts.messages.back().text, "Lacração Finalizada.");
+    const std::string pending = "Lacração finalizada com pendências:";
+    EXPECT_TRUE(prompts.messages.back().text.starts_with(pending + "\n\n2. "));
 
     const auto entries = database().entries({});
     ASSERT_EQ(entries.size(), 2U);
@@ -84,7 +85,10 @@ TEST_F(AppHistory, SealingSequenceIsOneInterventionWithItsSteps) {
     EXPECT_EQ(clock.label, "Data e hora");
     EXPECT_EQ(sealing.kind, history::EntryKind::Intervention);
     EXPECT_EQ(sealing.label, kSealingIntervention);
-    EXPECT_EQ(sealing.resultLine, "Lacração Finalizada.");
+    EXPECT_EQ(sealing.resultLine, pending + " Configurar Dados Contribuinte, Configurar Clichê, "
+                                            "Configurar Alíquotas, Configurar Totalizadores Não "
+                                            "Fiscais, Configurar Relatórios Gerenciais, Configurar "
+                                            "Meios de Pagamentos");
     EXPECT_EQ(clock.interventionId, sealing.id);
     EXPECT_EQ(sealing.printerId, clock.printerId);
     ASSERT_EQ(sealing.steps.size(), 1U);

@@ -174,6 +174,7 @@ TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
     EXPECT_EQ(frame->focusWidget()->objectName(), QStringLiteral("cnpjEdit"));
 
     frame->engine().sequenceStep = 6;
+    frame->engine().sequenceOutcomes.fill(StepOutcome::Succeeded);
     frame->advanceSealing(1);
     EXPECT_EQ(frame->engine().sequenceStep, 99);
     EXPECT_EQ(frame->currentCode(), std::pair(0, 0));

@@ -118,7 +118,10 @@ TEST_F(AppSealing, FactoryPrinterIsSealedThroughTheFormsAndHoldsEverySetting) {
     type("row2Text", "Cartao");
     prompts.answers = {true};
     press("sendButton");
-    EXPECT_EQ(prompts.messages.back().text, "Lacração Finalizada.");
+    // A third-generation printer with a new user still needs keys the sequence does not make.
+    EXPECT_EQ(prompts.messages.back().text,
+              "Lacração Finalizada.\n\nGere e habilite as chaves de assinatura (grupo 03) antes "
+              "da primeira Leitura X.");
     EXPECT_TRUE(frame->functionTree()->isEnabled());
 
     const auto printer = korva::readState(statePath());
@@ -135,6 +138,37 @@ TEST_F(AppSealing, FactoryPrinterIsSealedThroughTheFormsAndHoldsEverySetting) {
     EXPECT_EQ(printer.nonFiscal.back().name, "Recarga");
     EXPECT_EQ(printer.reports.back().name, "Vendas");
     EXPECT_EQ(printer.payments.back().name, "Cartao");
+}
+
+TEST_F(AppSealing, AnUnconfirmedUserAndAFailedStepAreListedAndNoStepIsLeftToPress) {
+    korva::modifyState(statePath(), [](korva::PrinterState& s) { s.faults["0203"] = {1, "0006"}; });
+    pick(2, 1);
+    press("startButton");
+    frame->advanceSealing(1);
+    type("cnpjEdit", "11.222.333/0001-81");
+    type("ieEdit", "ISENTO");
+    press("preset2");
+    // Printed for checking, then the technician cancels the confirmation.
+    prompts.answers = {true, false};
+    press("sendButton");
+    for (int step = 2; step < 6; ++step)
+        frame->advanceSealing(1);
+    ASSERT_EQ(form(), QStringLiteral("CRightView_01_07"));
+    type("row2Text", "Cartao");
+    prompts.answers = {true};
+    press("sendButton");
+
+    EXPECT_EQ(prompts.messages.back().text,
+              "Lacração finalizada com pendências:\n\n1. Configurar Data e Hora - não "
+              "concluído.\n2. Configurar Dados Contribuinte - não concluído.\n3. Configurar "
+              "Clichê - não concluído.\n4. Configurar Alíquotas - não concluído.\n5. Configurar "
+              "Totalizadores Não Fiscais - não concluído.\n6. Configurar Relatórios Gerenciais - "
+              "não concluído.\n7. Configurar Meios de Pagamentos - falhou.");
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Warning);
+    EXPECT_TRUE(frame->functionTree()->isEnabled());
+    EXPECT_EQ(frame->engine().sequenceStep, 99);
+    for (const char* button : {"nextStep", "repeatStep", "previousStep", "abandonSequence"})
+        EXPECT_TRUE(find(button)->isHidden()) << button;
 }
 
 TEST_F(AppSealing, TaxpayerFormRefusesAPrinterWithAUserInsideTheSequenceAndOneWithoutOutside) {

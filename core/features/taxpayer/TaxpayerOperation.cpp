@@ -75,15 +75,19 @@ void registerTaxpayerOperation(Engine& engine) {
     // selected printer took the recording.
     engine.operations().add(
         6, 13,
-        {.body = recordOrConfirm, .afterRun = [](Engine& e, std::span<char> data, int selection) {
-             if (data.size() < 2) {
-                 return;
-             }
-             const bool taken = e.printerPresent[0] == 1 &&
-                                (selection == kAllPrinters || selection == 0) &&
-                                e.resultRecords[0].resultCode == 0;
-             data[1] = taken ? 0 : 1;
-         }});
+        {.body = recordOrConfirm,
+         .afterRun =
+             [](Engine& e, std::span<char> data, int selection) {
+                 if (data.size() < 2) {
+                     return;
+                 }
+                 const bool taken = e.printerPresent[0] == 1 &&
+                                    (selection == kAllPrinters || selection == 0) &&
+                                    e.resultRecords[0].resultCode == 0;
+                 data[1] = taken ? 0 : 1;
+             },
+         .leavesStepOpen =
+             [](std::span<const char> data) { return !data.empty() && data[0] == kRecordMode; }});
     engine.readings().add(6, 13, readTaxpayer);
 }
 
