@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/ResultTexts.h"
+#include "gui/dialogs/ReadOnlyText.h"
 #include "gui/dialogs/ResponseHost.h"
 
 #include <QFormLayout>
@@ -25,13 +26,6 @@ PrinterTexts textsOf(const ResultRecord& record) {
     return {fromCp1252Field(record.resultLine), fromCp1252Field(record.fieldErrorText),
             fromCp1252Field(record.portStatusText), fromCp1252Field(record.printerStatusText),
             fromCp1252Field(record.fiscalStatusText)};
-}
-
-QLineEdit* readOnlyLine(const char* objectName, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setReadOnly(true);
-    return box;
 }
 
 void setTextColour(QWidget& widget, const QColor& colour) {

@@ -1,6 +1,7 @@
 #include "gui/forms/common/FormChrome.h"
 
 #include "core/features/common/SequenceAbandon.h"
+#include "gui/dialogs/ReadOnlyText.h"
 #include "gui/forms/common/Cp1252Validator.h"
 #include "gui/forms/common/TabOrder.h"
 
@@ -41,8 +42,10 @@ QPushButton* CFormView::addAbandonButton(QBoxLayout* layout) {
 }
 
 void applyReadOnlyMode(QWidget* form, std::initializer_list<QWidget*> hidden) {
-    for (auto* edit : form->findChildren<QLineEdit*>())
+    for (auto* edit : form->findChildren<QLineEdit*>()) {
         edit->setReadOnly(true);
+        keepTextFromStart(edit);
+    }
     for (auto* edit : form->findChildren<QTextEdit*>())
         edit->setReadOnly(true);
     for (auto* edit : form->findChildren<QPlainTextEdit*>())

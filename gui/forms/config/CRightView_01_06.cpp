@@ -1,6 +1,7 @@
 #include "gui/forms/config/CRightView_01_06.h"
 
 #include "core/features/settings/SettingTexts.h"
+#include "gui/dialogs/ReadOnlyText.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -14,6 +15,7 @@ CRightView_01_06::CRightView_01_06(FormContext& context)
     m_state = new QLineEdit(this);
     m_state->setObjectName(QStringLiteral("stateEdit"));
     m_state->setReadOnly(true);
+    keepTextFromStart(m_state);
     fields->addRow(QStringLiteral("Estado Atual:"), m_state);
     finishLayout();
     refreshControls();

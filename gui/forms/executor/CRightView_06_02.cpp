@@ -2,6 +2,7 @@
 
 #include "core/scripts/executor/ScriptListing.h"
 #include "gui/dialogs/CScriptOutputDlg.h"
+#include "gui/dialogs/ReadOnlyText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,6 +27,7 @@ CRightView_06_02::CRightView_06_02(FormContext& context)
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("scriptPath"));
     m_path->setReadOnly(true);
+    keepTextFromStart(m_path);
     pathRow->addWidget(m_path, 1);
     layout->addLayout(pathRow);
 

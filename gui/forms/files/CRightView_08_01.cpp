@@ -2,6 +2,7 @@
 
 #include "core/base/CommandFileActions.h"
 #include "core/engine/Engine.h"
+#include "gui/dialogs/ReadOnlyText.h"
 #include "gui/forms/files/FilePathField.h"
 
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@ CRightView_08_01::CRightView_08_01(FormContext& context)
     m_path = addGroupedLine(layout, this, QStringLiteral("Caminho do arquivo"),
                             QStringLiteral("filePath"), static_cast<int>(kMaxCommandFilePath));
     m_path->setReadOnly(true);
+    keepTextFromStart(m_path);
 
     auto* buttons = new QHBoxLayout;
     auto* select = new QPushButton(QStringLiteral("&Selecionar Arquivo"), this);

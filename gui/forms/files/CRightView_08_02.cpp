@@ -4,6 +4,7 @@
 #include "core/base/CommandFileActions.h"
 #include "core/engine/Engine.h"
 #include "core/features/common/FormRecord.h"
+#include "gui/dialogs/ReadOnlyText.h"
 #include "gui/forms/files/FilePathField.h"
 
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@ CRightView_08_02::CRightView_08_02(FormContext& context)
     m_path = addGroupedLine(layout, this, QStringLiteral("Caminho \\ Nome do arquivo"),
                             QStringLiteral("filePath"), static_cast<int>(kMaxCommandFilePath));
     m_path->setReadOnly(true);
+    keepTextFromStart(m_path);
     m_identification =
         addGroupedLine(layout, this, QStringLiteral("Identificação do Arquivo"),
                        QStringLiteral("identification"), static_cast<int>(kMaxIdentification));

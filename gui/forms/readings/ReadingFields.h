@@ -1,6 +1,8 @@
 // Labelled read-only text fields, the building block of the reading forms.
 #pragma once
 
+#include "gui/dialogs/ReadOnlyText.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QString>
@@ -16,6 +18,7 @@ inline QLineEdit* addReadingField(QFormLayout* layout, const char* label,
     auto* field = new QLineEdit;
     field->setObjectName(objectName);
     field->setReadOnly(true);
+    keepTextFromStart(field);
     layout->addRow(QString::fromUtf8(label), field);
     return field;
 }

@@ -91,6 +91,21 @@ TEST_F(UiResponsePanel, SuccessShowsTrimmedTextsInBlueUnderTheFunctionTitle) {
     EXPECT_FALSE(panel.tabs()->isHidden());
 }
 
+TEST_F(UiResponsePanel, LongTextsAreShownFromTheirFirstCharacter) {
+    const char* longLine = "( 0004 ) - Cabeçalho não pode ser programado após o primeiro documento "
+                           "fiscal do dia; faça uma Redução Z antes de alterar o clichê";
+    panel.resize(200, 300);
+    panel.show();
+    // The second showing gives every box the same text again, which Qt reports differently.
+    for (int showing = 0; showing < 2; ++showing) {
+        panel.showResult(99, 6, 7, record(longLine, longLine));
+        for (auto* box : panel.findChildren<QLineEdit*>())
+            EXPECT_EQ(box->cursorPosition(), 0) << box->objectName().toStdString();
+        EXPECT_EQ(panel.findChild<QPlainTextEdit*>()->textCursor().position(), 0);
+    }
+    EXPECT_TRUE(text(panel, "resultLine").startsWith(QStringLiteral("( 0004 )")));
+}
+
 TEST_F(UiResponsePanel, FailureAndBlockedPrinterAreRed) {
     panel.showResult(0, 6, 7, record("( 0101 ) - Comando inválido", "  Modo bloqueado - algo"));
     EXPECT_TRUE(panel.content().lastRunFailed);
