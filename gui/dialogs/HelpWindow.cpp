@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
@@ -84,6 +85,15 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
             [this](QListWidgetItem* item) { showPage(item->data(kPageRole).toString()); });
     connect(m_results, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showPage(item->data(kPageRole).toString()); });
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // A window of its own has no dialog's Escape, yet a page read is closed the way a dialog is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showPage(const QString& page) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
@@ -26,6 +27,9 @@ public:
 
     // Lists the pages holding every word of `query`; an empty query lists nothing.
     void search(const QString& query);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadIndex();

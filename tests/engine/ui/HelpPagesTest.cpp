@@ -3,8 +3,10 @@
 #include "core/present/HelpIndex.h"
 #include "gui/dialogs/HelpWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -124,6 +126,17 @@ TEST(HelpPages, WindowGoesBackAndForwardAndOpensWhatTheSearchFinds) {
     EXPECT_FALSE(forward->isEnabled());
     window.search(QString());
     EXPECT_EQ(results->count(), 0);
+}
+
+TEST(HelpPages, EscapeClosesTheWindowFromAnyOfItsParts) {
+    HelpWindow window(QStringLiteral("qrc:/help/"));
+    for (const char* part : {"search", "browser"}) {
+        window.showPage(QString());
+        ASSERT_TRUE(window.isVisible());
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(window.findChild<QWidget*>(QString::fromLatin1(part)), &escape);
+        EXPECT_FALSE(window.isVisible()) << part;
+    }
 }
 
 } // namespace
