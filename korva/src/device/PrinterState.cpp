@@ -78,6 +78,17 @@ const ModelProfile& PrinterState::modelProfile() const {
     return p != nullptr ? *p : defaultModel();
 }
 
+void numberPrinter(PrinterState& s, std::uint64_t number) {
+    const std::string prefix = std::string("KV") + (s.modelProfile().thirdGeneration ? "3" : "1");
+    const auto digits = [number](std::size_t width) {
+        std::string text = std::to_string(number);
+        text = text.size() > width ? text.substr(text.size() - width) : text;
+        return std::string(width - text.size(), '0') + text;
+    };
+    s.mfSerial = prefix + digits(17);
+    s.mfdSerial = prefix + "D" + digits(16);
+}
+
 PrinterState freshPrinter(const ModelProfile& profile) {
     PrinterState s;
     s.profile = std::string(profile.key);
@@ -85,8 +96,7 @@ PrinterState freshPrinter(const ModelProfile& profile) {
     s.board = std::string(profile.board);
     s.version = std::string(profile.version);
     s.variant = std::string(profile.variant);
-    s.mfSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "00000000000000001";
-    s.mfdSerial = "KV" + std::string(profile.thirdGeneration ? "3" : "1") + "D0000000000000001";
+    numberPrinter(s, 1);
     s.payments = {{1, "Dinheiro", false, 0}};
     s.reports = {{1, "Configuração", false, 0}};
     s.nonFiscal = {{1, "Sangria", false, 0}, {2, "Fundo de Troco", false, 0}};

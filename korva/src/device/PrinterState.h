@@ -150,6 +150,11 @@ struct PrinterState {
 // A printer fresh from the factory.
 PrinterState freshPrinter(const ModelProfile& profile);
 
+// Numbers the printer's fiscal memory and MFD: the service history tells printers apart by
+// these serials, so every new printer of a bench needs a number of its own. Only the last 17
+// (MF) and 16 (MFD) digits of `number` fit.
+void numberPrinter(PrinterState& s, std::uint64_t number);
+
 nlohmann::json toJson(const PrinterState& state);
 // Throws std::runtime_error (or a json exception) when the document is not a state of ours.
 PrinterState fromJson(const nlohmann::json& doc);

@@ -2,11 +2,14 @@
 // the library uses: KORVA_SIM_STATE, else the user's data directory).
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +34,9 @@ void printHelp(std::ostream& out) {
         << korva::VirtualPrinter::defaultStatePath().string()
         << ").\n\n"
            "  show                      mostra o estado da impressora\n"
-           "  reset [MODELO]            nova impressora de fábrica do modelo dado\n"
+           "  reset [MODELO] [--serial N]\n"
+           "                            nova impressora de fábrica do modelo dado, com números\n"
+           "                            de série próprios (N, ou um número novo a cada reset)\n"
            "  power on|off              liga ou desliga a impressora\n"
            "  paper ok|low|out          papel normal, pouco papel ou sem papel\n"
            "  cover open|closed         tampa aberta ou fechada\n"
@@ -195,6 +200,49 @@ int paperRoll(const std::vector<std::string>& a, const std::filesystem::path& st
     return kOk;
 }
 
+// A printer of a bench is told apart by its serials; without a chosen number each reset takes
+// the microseconds of its moment, which no earlier reset on this host can have had.
+std::uint64_t newSerialNumber() {
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                          std::chrono::system_clock::now().time_since_epoch())
+                                          .count());
+}
+
+int reset(const std::vector<std::string>& a, const std::filesystem::path& statePath) {
+    const korva::ModelProfile* m = &korva::defaultModel();
+    std::optional<std::uint64_t> serial;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        if (a[i] == "--serial") {
+            std::uint64_t number = 0;
+            const std::string text = i + 1 < a.size() ? a[++i] : std::string();
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), number);
+            if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+                number == 0 || number > 9999999999999999ULL) {
+                return usage("--serial espera um número de 1 a 9999999999999999");
+            }
+            serial = number;
+        } else if (i == 1) {
+            m = korva::findModel(a[i]);
+            if (m == nullptr) {
+                return usage("modelo desconhecido: " + a[i]);
+            }
+        } else {
+            return usage("reset aceita um só modelo");
+        }
+    }
+    const std::uint64_t number = serial.value_or(newSerialNumber());
+    PrinterState fresh;
+    korva::modifyState(statePath, [m, number, &fresh](PrinterState& s) {
+        s = korva::factoryState(*m);
+        korva::numberPrinter(s, number);
+        fresh = s;
+    });
+    std::cout << "Nova impressora " << m->model << " (" << m->key << "), séries MF / MFD "
+              << fresh.mfSerial << " / " << fresh.mfdSerial << ".\n";
+    return kOk;
+}
+
 int run(const std::vector<std::string>& a) {
     const auto path = korva::VirtualPrinter::defaultStatePath();
     if (a[0] == "paper-roll") {
@@ -211,15 +259,7 @@ int run(const std::vector<std::string>& a) {
         return kOk;
     }
     if (a[0] == "reset") {
-        const korva::ModelProfile* m =
-            a.size() == 1 ? &korva::defaultModel() : korva::findModel(a[1]);
-        if (a.size() > 2 || m == nullptr) {
-            return usage(a.size() > 2 ? "reset aceita um só modelo"
-                                      : "modelo desconhecido: " + a[1]);
-        }
-        korva::modifyState(path, [m](PrinterState& s) { s = korva::factoryState(*m); });
-        std::cout << "Nova impressora " << m->model << " (" << m->key << ").\n";
-        return kOk;
+        return reset(a, path);
     }
     std::string error;
     const auto change = changeFor(a, error);

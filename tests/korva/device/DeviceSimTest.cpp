@@ -33,10 +33,22 @@ TEST_F(DeviceSim, ChangesReachTheRunningPrinter) {
     EXPECT_EQ(sim(path, "show"), 0);
 }
 
+TEST_F(DeviceSim, EveryResetMakesAPrinterWithSerialsOfItsOwn) {
+    ASSERT_EQ(sim(path, "reset qp-l30"), 0);
+    const auto first = state();
+    ASSERT_EQ(sim(path, "reset qp-l30"), 0);
+    EXPECT_NE(state().mfSerial, first.mfSerial);
+    EXPECT_NE(state().mfdSerial, first.mfdSerial);
+    ASSERT_EQ(sim(path, "reset qp-l30 --serial 42"), 0);
+    EXPECT_EQ(state().mfSerial, "KV100000000000000042");
+    EXPECT_EQ(state().mfdSerial, "KV1D0000000000000042");
+}
+
 TEST_F(DeviceSim, WrongUsageExitsWithTwoAndChangesNothing) {
     const std::string before = toJson(state()).dump();
-    for (const char* args : {"", "paper soggy", "fail 01 2", "fail 0001 x", "slow -5", "reset qp-x",
-                             "power", "frobnicate"}) {
+    for (const char* args :
+         {"", "paper soggy", "fail 01 2", "fail 0001 x", "slow -5", "reset qp-x",
+          "reset --serial 0", "reset qp-l20 --serial 12x", "power", "frobnicate"}) {
         EXPECT_EQ(sim(path, args), 2) << args;
     }
     EXPECT_EQ(toJson(state()).dump(), before);
