@@ -40,6 +40,18 @@ std::string withoutTrailingSlash(std::string path) {
 }
 } // namespace
 
+std::optional<std::string> terminalAnswer(std::span<char* const> arguments,
+                                          std::string_view version) {
+    for (const char* argument : arguments.subspan(arguments.empty() ? 0 : 1)) {
+        const std::string_view option(argument);
+        if (option == "--version")
+            return "morvelan " + std::string(version) + "\n";
+        if (option == "--help" || option == "-h")
+            return kProgramUsage;
+    }
+    return std::nullopt;
+}
+
 bool hasDisplay(const char* display, const char* waylandDisplay, const char* qpaPlatform) {
     // Any explicit platform (offscreen, vnc, ...) is the user's choice; let Qt honour it.
     return isSet(display) || isSet(waylandDisplay) || qpaPlatform != nullptr;

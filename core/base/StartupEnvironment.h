@@ -2,7 +2,10 @@
 // program's files are. Free of Qt, so that morvelan-cli decides the same way.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace morvelan {
 
@@ -10,9 +13,30 @@ inline constexpr const char* kNoDisplayMessage =
     "Morvelan precisa de uma tela gráfica: nenhuma foi encontrada (DISPLAY e WAYLAND_DISPLAY "
     "estão vazias). Abra-o numa sessão gráfica ou defina QT_QPA_PLATFORM.";
 
+inline constexpr const char* kProgramUsage =
+    "Uso: morvelan [--help | --version]\n"
+    "\n"
+    "Abre a janela do Morvelan, que configura e mantém impressoras fiscais Korva; precisa de\n"
+    "uma tela gráfica. F1, na janela, abre a ajuda da função escolhida.\n"
+    "\n"
+    "  --help, -h   mostra esta ajuda e termina\n"
+    "  --version    mostra a versão e termina\n"
+    "\n"
+    "Variáveis de ambiente:\n"
+    "  MORVELAN_HOME    diretório com a biblioteca e os arquivos do programa\n"
+    "  KORVA_SIM_STATE  arquivo de estado da impressora virtual\n"
+    "\n"
+    "Veja também: morvelan-cli(1), korva-sim(1).\n";
+
 inline constexpr const char* kLibraryFile = "libInterfaceKorva.so";
 // The folder under the user's data directory that an installed copy writes to.
 inline constexpr const char* kUserDataFolder = "Morvelan";
+
+// What "morvelan --help" and "morvelan --version" print: they answer in a terminal, with or
+// without a screen, before any window is tried. Nothing for any other command line, which Qt
+// reads (-platform and the like).
+std::optional<std::string> terminalAnswer(std::span<char* const> arguments,
+                                          std::string_view version);
 
 // True when Qt has a screen to open: an X or Wayland display, or a platform chosen explicitly.
 // Each argument is the variable's value, or null when it is not set.

@@ -1,9 +1,11 @@
 #include "core/base/StartupEnvironment.h"
 #include "core/present/SealingSequence.h"
+#include "gui/app/SingleInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -104,6 +106,58 @@ TEST(AppStartup, WithoutAScreenTheProgramSaysSoAndStops) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(output, std::string(kNoDisplayMessage) + "\n");
+}
+
+TEST(AppStartup, HelpAndVersionAnswerInATerminalWithoutAScreen) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"--version", "morvelan " MORVELAN_VERSION "\n"},
+        {"--help", kProgramUsage},
+        {"-platform offscreen --help", kProgramUsage},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                    std::string(MORVELAN_EXE) + "' " + arguments + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        std::array<char, 512> buffer{};
+        while (fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
+            output += buffer.data();
+        const int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << arguments;
+        EXPECT_EQ(output, expected) << arguments;
+    }
+}
+
+TEST(AppStartup, TerminationEndsTheProgramAsSairDoesLeavingNothingBehind) {
+    namespace fs = std::filesystem;
+    const fs::path home = fs::temp_directory_path() / ("morvelan-term-" + std::to_string(getpid()));
+    fs::create_directories(home);
+    const fs::path journal = home / "historico.db-wal";
+    const fs::path socket =
+        fs::temp_directory_path() / instanceName(getuid(), home.string()).toStdString();
+    const pid_t program = fork();
+    ASSERT_GE(program, 0);
+    if (program == 0) {
+        setenv("MORVELAN_HOME", home.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execl(MORVELAN_EXE, MORVELAN_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int waited = 0; waited < 200 && !(fs::exists(journal) && fs::exists(socket)); ++waited)
+        usleep(50'000);
+    EXPECT_TRUE(fs::exists(journal));
+    EXPECT_TRUE(fs::exists(socket));
+
+    kill(program, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(program, &status, 0), program);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(fs::exists(home / "historico.db"));
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(fs::exists(home / "historico.db-shm"));
+    EXPECT_FALSE(fs::exists(socket));
+    fs::remove_all(home);
 }
 
 TEST(AppSealingSequence, StepsWalkThroughTheSetUpForms) {
