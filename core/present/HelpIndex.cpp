@@ -104,6 +104,14 @@ std::size_t occurrences(std::string_view text, std::string_view word) {
 
 } // namespace
 
+std::string aboutText(std::string_view version) {
+    return "Morvelan " + std::string(version) +
+           "\n\nConfiguração e manutenção de impressoras fiscais Korva (ECF): comunicação, "
+           "tabelas, lacração, chaves de assinatura, leituras fiscais, atualização do software "
+           "básico e scripts de comandos.\n\nComponentes e suas licenças:\n"
+           "Qt 6 - LGPL-3.0\nOpenSSL 3 - Apache-2.0\nSQLite - domínio público\nzlib - licença zlib";
+}
+
 std::string helpPageForCode(int group, int item) {
     std::array<char, 32> name{};
     std::snprintf(name.data(), name.size(), "f%02d_%02d.html", group, item);

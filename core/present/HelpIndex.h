@@ -13,6 +13,10 @@ namespace morvelan {
 inline constexpr std::string_view kHelpIndexPage = "index.html";
 inline constexpr std::string_view kHelpResponsePage = "resposta.html";
 
+// What "Sobre o Morvelan" says: the version, what the program is for, and the licences of the
+// components it is built on.
+std::string aboutText(std::string_view version);
+
 // "fGG_II.html", the page of the tree item (group, item).
 std::string helpPageForCode(int group, int item);
 

@@ -2,6 +2,7 @@
 
 #include "core/base/CommandFileActions.h"
 #include "core/modules/CoreModules.h"
+#include "core/present/HelpIndex.h"
 #include "core/present/SealingSequence.h"
 #include "gui/app/CLeftView.h"
 #include "gui/app/CRightView_00_00.h"
@@ -110,6 +111,23 @@ void CMainFrame::createMenu() {
     file->addSeparator();
     m_exitAction = add(QStringLiteral("&Sair"), "fileExit");
     connect(m_exitAction, &QAction::triggered, this, &CMainFrame::close);
+    createHelpMenu();
+}
+
+void CMainFrame::createHelpMenu() {
+    auto* help = menuBar()->addMenu(QStringLiteral("Aj&uda"));
+    const auto add = [&](const QString& text, const char* name, auto slot) {
+        auto* item = help->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, slot);
+    };
+    add(QStringLiteral("&Índice da ajuda"), "helpIndex", [this] { showHelpPage(QString()); });
+    add(QStringLiteral("&Teclado"), "helpKeyboard",
+        [this] { showHelpPage(QStringLiteral("index.html#teclado")); });
+    help->addSeparator();
+    add(QStringLiteral("&Sobre o Morvelan"), "helpAbout", [this] {
+        m_prompts.message("Sobre o Morvelan", aboutText(MORVELAN_VERSION), PromptIcon::Information);
+    });
 }
 
 void CMainFrame::setRecentFiles(RecentFileList& list) {
@@ -336,15 +354,19 @@ void CMainFrame::setFunctionTreeEnabled(bool enabled) {
     m_tree->setEnabled(enabled);
 }
 
-void CMainFrame::showHelp() {
+void CMainFrame::showHelpPage(const QString& page) {
     if (!m_help)
         m_help = new HelpWindow(QStringLiteral("qrc:/help/"), this);
+    m_help->showPage(page);
+}
+
+void CMainFrame::showHelp() {
     const bool responseOnScreen = m_response && currentForm() == m_response;
     const auto page =
         helpPageFor(m_code.first, m_code.second, responseOnScreen, [](const std::string& name) {
             return QFile::exists(QStringLiteral(":/help/") + QString::fromStdString(name));
         });
-    m_help->showPage(QString::fromStdString(page));
+    showHelpPage(QString::fromStdString(page));
 }
 
 } // namespace morvelan

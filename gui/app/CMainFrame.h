@@ -91,6 +91,8 @@ public:
     // The service history of this window's engine.
     HistoryKeeper& history() { return *m_history; }
     void showHelp();
+    // `page` relative to the help's root, the index when empty.
+    void showHelpPage(const QString& page);
     // Shows `list` in the "A&rquivo" menu; a file picked there opens as "&Abrir" opens it.
     void setRecentFiles(RecentFileList& list);
     void commandFileOpened(const std::string& path) override;
@@ -101,6 +103,7 @@ protected:
 private:
     void createStatusBar();
     void createMenu();
+    void createHelpMenu();
     void createPanes();
     void pickFromTree(int group, int item);
     void setRightPane(QWidget* form);

@@ -1,6 +1,9 @@
-// The empty form: what the right pane shows when no function is picked.
+// The empty form: what the right pane shows when no function is picked, and where a newcomer
+// learns that F1 explains the function about to be chosen.
 #pragma once
 
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace morvelan {
@@ -9,6 +12,14 @@ class CRightView_00_00 final : public QWidget {
 public:
     explicit CRightView_00_00(QWidget* parent = nullptr) : QWidget(parent) {
         setObjectName(QStringLiteral("CRightView_00_00"));
+        auto* layout = new QVBoxLayout(this);
+        auto* hint = new QLabel(QStringLiteral("Escolha uma função na árvore à esquerda. F1 abre a "
+                                               "ajuda da função escolhida."),
+                                this);
+        hint->setObjectName(QStringLiteral("helpHint"));
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+        layout->addStretch();
     }
 };
 

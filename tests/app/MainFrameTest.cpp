@@ -90,8 +90,9 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
     auto frame = frameWithoutLibrary();
     frame->show();
     const auto menus = frame->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("A&rquivo"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Aj&uda"));
     QStringList items;
     for (const auto* item : menus[0]->menu()->actions())
         if (!item->isSeparator())
@@ -182,6 +183,25 @@ TEST_F(AppMainFrame, SealingSequenceLocksAndReleasesTheTree) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, "Lacração Finalizada.");
     EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Information);
+}
+
+TEST_F(AppMainFrame, HelpMenuOpensTheIndexTheKeyboardAndTheAbout) {
+    auto frame = frameWithoutLibrary();
+    frame->show();
+    const auto helpPage = [&] {
+        auto* browser = frame->findChild<QTextBrowser*>(QStringLiteral("browser"));
+        return browser != nullptr && browser->window()->isVisible() ? browser->source().toString()
+                                                                    : QString();
+    };
+    frame->action(QStringLiteral("helpKeyboard"))->trigger();
+    EXPECT_EQ(helpPage(), QStringLiteral("qrc:/help/index.html#teclado"));
+    frame->action(QStringLiteral("helpIndex"))->trigger();
+    EXPECT_EQ(helpPage(), QStringLiteral("qrc:/help/index.html"));
+    frame->action(QStringLiteral("helpAbout"))->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "Sobre o Morvelan");
+    EXPECT_TRUE(prompts.messages[0].text.starts_with("Morvelan " MORVELAN_VERSION "\n"));
+    EXPECT_NE(prompts.messages[0].text.find("Qt 6 - LGPL-3.0"), std::string::npos);
 }
 
 TEST_F(AppMainFrame, WithoutTheLibraryTheWindowOpensAndTheFirstOperationCloses) {
