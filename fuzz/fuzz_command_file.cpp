@@ -7,6 +7,7 @@
 #include "core/base/CommandFileActions.h"
 #include "core/base/CommandFileCheck.h"
 #include "core/base/CommandFileLayout.h"
+#include "core/base/RegularFile.h"
 
 #include <algorithm>
 #include <cstddef>

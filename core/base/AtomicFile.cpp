@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,18 +56,6 @@ void removeLeftoversOfDeadWriters(const std::string& target) {
 }
 
 } // namespace
-
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return content;
-}
 
 bool replaceFileAtomically(const std::string& requested, std::span<const char> bytes) {
     static std::atomic<unsigned> counter{0};

@@ -1,6 +1,5 @@
-// Whole-file reads and atomic replacement: a file is written beside its target under a temporary
-// name, flushed to disk and renamed over the target, so a crash or a full disk never leaves half
-// a file behind.
+// Atomic replacement: a file is written beside its target under a temporary name, flushed to disk
+// and renamed over the target, so a crash or a full disk never leaves half a file behind.
 #pragma once
 
 #include <optional>
@@ -8,9 +7,6 @@
 #include <string>
 
 namespace morvelan {
-
-// The whole content of `path`, or nothing when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
 
 // Replaces `path` by `bytes`. False, with `path` untouched, when any step fails. A link is
 // followed, so the file it points to is replaced and the link stays; the file keeps its

@@ -3,6 +3,7 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/CommandFileLayout.h"
 #include "core/base/Cp1252.h"
+#include "core/base/RegularFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -84,7 +85,8 @@ bool CommandFileStore::readCommandFile(int type, int step, std::span<char> data)
         // The chosen file replaces the working file in one step; when it cannot be read, the
         // working file stays as it was instead of being lost.
         const std::string source = requestText(data, 0, kFileRequestPathSize);
-        const auto content = source.empty() ? std::nullopt : readWholeFile(source);
+        const auto content =
+            source.empty() ? std::nullopt : readWholeFile(source, kCommandFileBound);
         if (!content || !replaceFileAtomically(commandFilePath_, *content)) {
             return false;
         }

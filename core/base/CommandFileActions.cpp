@@ -1,10 +1,11 @@
 #include "core/base/CommandFileActions.h"
 
-#include "core/base/AtomicFile.h"
 #include "core/base/CommandFile.h"
 #include "core/base/CommandFileCheck.h"
+#include "core/base/CommandFileLayout.h"
 #include "core/base/Cp1252.h"
 #include "core/base/Prompts.h"
+#include "core/base/RegularFile.h"
 #include "core/base/TextTrim.h"
 
 #include <algorithm>
@@ -44,9 +45,11 @@ bool loadCommandFile(const std::string& path, CommandFileStore& file, Prompts& p
         fail(prompts, "O caminho do arquivo tem mais de 1024 caracteres.");
         return false;
     }
-    const auto content = readWholeFile(path);
+    FileFault unread;
+    const auto content = readWholeFile(path, kCommandFileBound, &unread);
     if (!content) {
-        fail(prompts, "Não foi possível ler o arquivo de comandos\n" + path);
+        fail(prompts,
+             "Não foi possível ler o arquivo de comandos\n" + path + ": " + unread.text + ".");
         return false;
     }
     if (const auto fault = commandFileFault(*content)) {

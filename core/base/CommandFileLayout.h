@@ -2,6 +2,8 @@
 // operation holding the leading bytes of that operation's request data.
 #pragma once
 
+#include "core/base/RegularFile.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -34,6 +36,9 @@ struct CommandFileImage {
 };
 
 inline constexpr std::size_t kCommandFileSize = 10184;
+// A command file the technician chooses is read only up to its exact size; the check then
+// refuses any other size with its own words.
+inline constexpr FileBound kCommandFileBound{"um arquivo de comandos", kCommandFileSize};
 static_assert(sizeof(CommandFileImage) == kCommandFileSize);
 static_assert(offsetof(CommandFileImage, header) == 1024);
 static_assert(offsetof(CommandFileImage, currencySymbol) == 1495);

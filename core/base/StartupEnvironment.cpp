@@ -1,6 +1,7 @@
 #include "core/base/StartupEnvironment.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "core/features/backup/BackupFile.h"
 
-#include "core/base/AtomicFile.h"
 #include "core/base/CommandFileCheck.h"
 #include "core/base/Cp1252.h"
+#include "core/base/RegularFile.h"
 #include "core/base/TextTrim.h"
 #include "core/features/tables/TableRecords.h"
 #include "core/features/tables/TableText.h"
@@ -171,9 +171,10 @@ std::optional<std::string> blockFault(int step, std::span<const char> block) {
 }
 
 std::variant<CommandFileBytes, std::string> loadForRestore(const std::string& path) {
-    const auto content = readWholeFile(path);
+    FileFault unread;
+    const auto content = readWholeFile(path, kCommandFileBound, &unread);
     if (!content) {
-        return "Não foi possível ler o arquivo " + path + ".";
+        return "Não foi possível ler o arquivo " + path + ": " + unread.text + ".";
     }
     if (auto fault = commandFileFault(*content)) {
         return *fault;

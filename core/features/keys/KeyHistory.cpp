@@ -1,10 +1,10 @@
 #include "core/features/keys/KeyHistory.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace morvelan::keys {
 namespace {
@@ -24,7 +24,7 @@ std::string keyHistoryPath(const std::string& programDirectory) {
 }
 
 bool historyFileReadable(const std::string& path) {
-    return std::ifstream(path, std::ios::binary).is_open();
+    return RegularFile(path, kOwnFileBound).isOpen();
 }
 
 KeyHistory parseHistory(std::string_view bytes) {

@@ -1,6 +1,7 @@
 #include "core/features/keys/KeyRecordFile.h"
 
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 
 #include <algorithm>
 #include <optional>

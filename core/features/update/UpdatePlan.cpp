@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace morvelan::update {
 namespace {
@@ -379,33 +377,27 @@ PlanOutcome planUpdateFromDirectory(Procedure procedure, int section,
                                     const std::string& directory) {
     const std::string name = updateFileName(procedure);
     const std::filesystem::path path = std::filesystem::path(directory) / name;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return "\"" + name + "\" na pasta\n" + directory +
-               "\né uma pasta, não o arquivo de atualização.\n\nNada foi enviado à impressora.";
+    FileFault fault;
+    const std::optional<std::string> bytes = readWholeFile(path.string(), kUpdateFileBound, &fault);
+    if (bytes) {
+        return planUpdate(procedure, section, *bytes, name);
     }
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    switch (fault.refusal) {
+    case FileRefusal::Missing:
         return "Arquivo de atualização \"" + name + "\" não encontrado na pasta\n" + directory +
                "\n\nNada foi enviado à impressora.";
+    case FileRefusal::Directory:
+        return "\"" + name + "\" na pasta\n" + directory +
+               "\né uma pasta, não o arquivo de atualização.\n\nNada foi enviado à impressora.";
+    case FileRefusal::TooLarge:
+        return "O arquivo \"" + path.string() + "\" " + fault.text +
+               ".\n\nNada foi enviado à impressora.";
+    case FileRefusal::NotAFile:
+    case FileRefusal::Unreadable:
+        break;
     }
-    if (const std::uintmax_t size = std::filesystem::file_size(path, ec);
-        !ec && size > kMaxFileBytes) {
-        return "O arquivo de atualização \"" + path.string() + "\" tem " + std::to_string(size) +
-               " bytes, mais que o limite de " + std::to_string(kMaxFileBytes / (1024 * 1024)) +
-               " MiB (" + std::to_string(kMaxFileBytes) +
-               " bytes): um arquivo de atualização verdadeiro é bem menor.\n\nNada foi enviado "
-               "à impressora.";
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in.is_open()) {
-        bytes << in.rdbuf();
-    }
-    if (!in.is_open() || in.bad()) {
-        return "Não foi possível ler o arquivo de atualização \"" + path.string() +
-               "\".\n\nNada foi enviado à impressora.";
-    }
-    return planUpdate(procedure, section, bytes.str(), name);
+    return "Não foi possível ler o arquivo de atualização \"" + path.string() +
+           "\": " + fault.text + ".\n\nNada foi enviado à impressora.";
 }
 
 } // namespace morvelan::update

@@ -5,6 +5,7 @@
 // the printer's update.
 #pragma once
 
+#include "core/base/RegularFile.h"
 #include "core/features/update/UpdateChoice.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@ inline constexpr std::size_t kMaxSentLineLength = 1014;
 // Real update files are a few megabytes; anything this big is the wrong file, and reading it
 // whole would only hold the technician up.
 inline constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
+inline constexpr FileBound kUpdateFileBound{"um arquivo de atualização", kMaxFileBytes};
 
 enum class StepKind {
     Start,      // 056B with the procedure, KORVA_Send_From_File

@@ -1,5 +1,6 @@
 // Reading comandos.xml into the dictionary table. Element order matters: every search goes on
 // after the element found before it, so an element out of place is not seen.
+#include "core/base/Prompts.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/dictionary/DictionaryFile.h"
 
@@ -97,12 +98,18 @@ void ReadGroup(CXmlReader& reader, CommandGroup& group) {
 bool LoadCommandDictionary(const std::filesystem::path& programDirectory, Prompts& prompts,
                            CommandDictionary& table) {
     std::memset(static_cast<void*>(&table), 0, sizeof table);
-    std::string text;
-    if (!dictionary::ReadWholeFile(dictionary::DictionaryPath(programDirectory), text)) {
+    const std::filesystem::path path = dictionary::DictionaryPath(programDirectory);
+    FileFault fault;
+    std::optional<std::string> text =
+        readWholeFile(path.string(), dictionary::kDictionaryBound, &fault);
+    if (!text) {
+        if (const auto refusal = dictionary::DictionaryRefusal(path, fault)) {
+            prompts.message(kErrorTitle, *refusal, PromptIcon::Error);
+        }
         return false;
     }
     CXmlReader reader;
-    dictionary::ParseShowingErrors(reader, std::move(text), prompts);
+    dictionary::ParseShowingErrors(reader, std::move(*text), prompts);
     if (!reader.FindElement("COMANDOS") || !reader.EnterElement()) {
         return true;
     }

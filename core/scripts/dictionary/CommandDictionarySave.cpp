@@ -70,12 +70,12 @@ bool SaveCommandDefaults(const std::filesystem::path& programDirectory, Prompts&
         return false;
     }
     const std::filesystem::path path = dictionary::DictionaryPath(programDirectory);
-    std::string text;
-    if (!dictionary::ReadWholeFile(path, text)) {
+    std::optional<std::string> text = readWholeFile(path.string(), dictionary::kDictionaryBound);
+    if (!text) {
         return false;
     }
     CXmlReader reader;
-    dictionary::ParseShowingErrors(reader, std::move(text), prompts);
+    dictionary::ParseShowingErrors(reader, std::move(*text), prompts);
     if (!reader.FindElement("COMANDOS") || !reader.EnterElement()) {
         return false;
     }

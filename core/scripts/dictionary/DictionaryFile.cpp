@@ -4,7 +4,6 @@
 #include "core/base/Cp1252.h"
 #include "core/base/Prompts.h"
 
-#include <cstdio>
 #include <utility>
 
 namespace morvelan::dictionary {
@@ -13,20 +12,12 @@ std::filesystem::path DictionaryPath(const std::filesystem::path& programDirecto
     return programDirectory / "comandos.xml";
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& contents) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
+std::optional<std::string> DictionaryRefusal(const std::filesystem::path& path,
+                                             const FileFault& fault) {
+    if (fault.refusal == FileRefusal::Missing) {
+        return std::nullopt;
     }
-    contents.clear();
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        contents.append(buffer, got);
-    }
-    const bool ok = std::ferror(file) == 0;
-    std::fclose(file);
-    return ok;
+    return "O dicionário de comandos " + path.string() + " não pode ser lido: " + fault.text + ".";
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {

@@ -1,9 +1,11 @@
 // File and XML plumbing shared by loading and saving comandos.xml.
 #pragma once
 
+#include "core/base/RegularFile.h"
 #include "core/scripts/xml/XmlReader.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,10 +15,15 @@ class Prompts;
 
 namespace dictionary {
 
+// The dictionary delivered is some 33 KB; one of megabytes is not a dictionary.
+inline constexpr FileBound kDictionaryBound{"um dicionário de comandos", 16u * 1024u * 1024u};
+
 std::filesystem::path DictionaryPath(const std::filesystem::path& programDirectory);
 
-// Reads the whole file as bytes; false when it cannot be opened or read.
-bool ReadWholeFile(const std::filesystem::path& path, std::string& contents);
+// What the technician is told when the dictionary at `path` cannot be read for `fault`; nothing
+// when it is only missing, which is no fault: the answers are then left unnamed.
+std::optional<std::string> DictionaryRefusal(const std::filesystem::path& path,
+                                             const FileFault& fault);
 
 // Writes a temporary file beside `path` and renames it over `path`, so that a crash leaves
 // either the old or the new file, never half of one.

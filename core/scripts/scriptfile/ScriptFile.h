@@ -2,6 +2,7 @@
 // CRLF. Reading goes through a 1024-byte buffer, so a longer line arrives as several lines.
 #pragma once
 
+#include "core/base/RegularFile.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 
 #include <cstdio>
@@ -14,6 +15,9 @@
 namespace morvelan {
 
 inline constexpr std::size_t kScriptLineBuffer = 1024;
+// Scripts of millions of commands are run; a gigabyte is beyond any a shop writes, loops doing the
+// repeating.
+inline constexpr FileBound kScriptFileBound{"um script", 1024u * 1024u * 1024u};
 inline constexpr std::string_view kLoopStartLine = "<INICIO DE LOOP>";
 inline constexpr std::string_view kAdvanceDayLine = "<ADIANTAR 1 DIA>";
 // Windows-1252 bytes of "<FINAL DE LOOP - [%s] Repetições>" around the count.
@@ -47,7 +51,8 @@ int ScriptLoopCount(std::string_view line);
 std::string ScriptLoopEndLine(std::string_view count);
 
 // Reads a script line by line: one trailing line feed and then one trailing carriage return
-// are removed, and lines left empty are skipped. Owns its file.
+// are removed, and lines left empty are skipped. Owns its file, which is opened only when it is
+// a regular file within kScriptFileBound.
 class ScriptFileReader {
 public:
     ScriptFileReader() = default;

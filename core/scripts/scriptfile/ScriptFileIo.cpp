@@ -6,7 +6,7 @@
 namespace morvelan {
 
 ScriptFileReader::ScriptFileReader(const std::filesystem::path& path)
-    : file_(std::fopen(path.c_str(), "rb")) {}
+    : file_(RegularFile(path.string(), kScriptFileBound).release()) {}
 
 ScriptFileReader::ScriptFileReader(std::FILE* adopted) : file_(adopted) {}
 

@@ -5,6 +5,7 @@
 #include "TestDoubles.h"
 #include "VirtualPrinterState.h"
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 #include "core/engine/Engine.h"
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyOperations.h"

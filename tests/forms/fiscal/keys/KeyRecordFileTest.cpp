@@ -2,6 +2,7 @@
 #include "core/features/keys/KeyRecordFile.h"
 #include "TempDir.h"
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 
 #include <gtest/gtest.h>
 

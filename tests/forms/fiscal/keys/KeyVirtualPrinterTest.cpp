@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 #include "core/engine/Engine.h"
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyOperations.h"
