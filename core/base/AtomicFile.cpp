@@ -1,5 +1,7 @@
 #include "core/base/AtomicFile.h"
 
+#include "core/base/RegularFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -57,9 +59,21 @@ void removeLeftoversOfDeadWriters(const std::string& target) {
 
 } // namespace
 
+std::optional<std::string> replacementRefusal(const std::string& path) {
+    if (const std::optional<FileFault> fault = notRegularFile(path)) {
+        return "O arquivo " + path + " não pode ser substituído: " + fault->text + ".";
+    }
+    return std::nullopt;
+}
+
 bool replaceFileAtomically(const std::string& requested, std::span<const char> bytes) {
     static std::atomic<unsigned> counter{0};
     const std::string path = resolvedTarget(requested);
+    // The rename would put a regular file where a device node or a FIFO was, and as root on
+    // /dev/null it would destroy the system's own.
+    if (notRegularFile(path)) {
+        return false;
+    }
     std::string temporary;
     int fd = -1;
     // O_EXCL: never write through a name that someone else put there. A name taken is most often

@@ -8,9 +8,13 @@
 
 namespace morvelan {
 
-// Replaces `path` by `bytes`. False, with `path` untouched, when any step fails. A link is
-// followed, so the file it points to is replaced and the link stays; the file keeps its
-// permissions.
+// Why `path` must not be replaced, as the technician reads it: something is there that is no
+// regular file (a folder, a device, a FIFO), a link being followed. Nothing when it may be.
+std::optional<std::string> replacementRefusal(const std::string& path);
+
+// Replaces `path` by `bytes`. False, with `path` untouched, when any step fails or
+// replacementRefusal() refuses it. A link is followed, so the file it points to is replaced and
+// the link stays; the file keeps its permissions.
 bool replaceFileAtomically(const std::string& path, std::span<const char> bytes);
 
 // Writes all of `bytes` to the open descriptor, through short writes and interruptions. False

@@ -56,6 +56,12 @@ void recordReading(BackupIntervention& record, const PrinterSettings& settings) 
 
 BackupOutcome writeBackup(Engine& engine, const std::string& path, std::time_t now) {
     BackupOutcome outcome;
+    // A folder, a device or a FIFO chosen as the file is refused before the printer is read.
+    if (auto refusal = replacementRefusal(path)) {
+        outcome.status = BackupStatus::WriteFailed;
+        outcome.text = std::move(*refusal);
+        return outcome;
+    }
     if (!engine.ensurePrinter() || engine.printerPresent[0] != 1) {
         return outcome;
     }

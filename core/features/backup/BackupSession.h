@@ -17,7 +17,7 @@ namespace morvelan::backup {
 enum class BackupStatus {
     NoPrinter,   // detection found none (it has said so)
     NothingRead, // no setting could be read: no file was written
-    WriteFailed, // the file could not be created
+    WriteFailed, // the file could not be created, or is no regular file to replace
     Saved,       // written; `complete` says whether every setting was read
 };
 

@@ -2,6 +2,7 @@
 #include "GoneProcess.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/CommandFileLayout.h"
 #include "core/base/Cp1252.h"
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace morvelan::test {
@@ -220,6 +222,21 @@ TEST_F(CommandFile, ReplacementLeavesNoTemporaryFiles) {
         EXPECT_TRUE(entry.path().extension() == ".cmd") << entry.path();
     }
     EXPECT_EQ(files, 2);
+}
+
+// The rename would put a regular file where the node was; a link to one is followed to it.
+TEST_F(CommandFile, ReplacementRefusesWhatIsNoRegularFile) {
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir.file("fifo"), dir.file("link"));
+    for (const std::string& target : {dir.file("fifo"), dir.file("link")}) {
+        EXPECT_FALSE(replaceFileAtomically(target, std::string("x"))) << target;
+        EXPECT_EQ(replacementRefusal(target), "O arquivo " + target +
+                                                  " não pode ser substituído: é um FIFO (pipe "
+                                                  "nomeado), não um arquivo.");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 // A process killed mid-write leaves its temporary file; a later process given the same number
