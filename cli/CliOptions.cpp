@@ -28,13 +28,14 @@ const char* const kUsage =
     "Opcoes:\n"
     "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
     "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore,\n"
-    "                     o apply e o seal\n"
+    "                     o apply e o seal, e o backup sobre um arquivo que ja existe\n"
     "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versao\n"
     "\n"
     "Codigos de saida: 0 todos os comandos responderam 0000; 1 um comando ou a operacao\n"
-    "falhou; 2 uso incorreto ou arquivo ilegivel; 3 sem biblioteca ou sem impressora.\n";
+    "falhou (ou SIGTERM); 2 uso incorreto ou arquivo ilegivel; 3 sem biblioteca ou sem\n"
+    "impressora; 130 interrompido com Ctrl+C.\n";
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options options;

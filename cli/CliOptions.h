@@ -14,6 +14,9 @@ enum ExitCode : int {
     kExitFailed = 1,    // a command or the operation failed
     kExitUsage = 2,     // bad usage or an unreadable file
     kExitNoPrinter = 3, // no library or no printer
+    // Ended by Ctrl+C: 128 + SIGINT, what a shell reports for a program the signal ended. After
+    // SIGTERM the code is kExitFailed.
+    kExitInterrupted = 130,
 };
 
 enum class Command {

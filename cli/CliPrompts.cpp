@@ -1,7 +1,11 @@
 #include "CliPrompts.h"
 
+#include "CliSignals.h"
+
+#include <cerrno>
 #include <chrono>
 #include <thread>
+#include <unistd.h>
 
 namespace morvelan::cli {
 
@@ -22,7 +26,37 @@ void CliPrompts::waitForEnter() {
     }
     std::fputs("[Enter para continuar]\n", err_);
     std::fflush(err_);
-    for (int c = std::fgetc(in_); c != EOF && c != '\n'; c = std::fgetc(in_)) {
+    readLine();
+}
+
+std::optional<std::string> CliPrompts::readLine() {
+    // Read byte by byte from the descriptor, not through the stream's buffer, so that what the
+    // poll of waitForInput sees is all there is to read. A stream in memory has no descriptor
+    // and never waits.
+    const int fd = in_ != nullptr ? ::fileno(in_) : -1;
+    std::string line;
+    for (;;) {
+        if (!waitForInput(fd)) {
+            return std::nullopt;
+        }
+        char c = 0;
+        ssize_t n = 0;
+        if (fd >= 0) {
+            n = ::read(fd, &c, 1);
+        } else if (const int got = in_ != nullptr ? std::fgetc(in_) : EOF; got != EOF) {
+            c = static_cast<char>(got);
+            n = 1;
+        }
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        if (n <= 0) {
+            return line.empty() ? std::nullopt : std::optional(line);
+        }
+        if (c == '\n') {
+            return line;
+        }
+        line += c;
     }
 }
 

@@ -7,6 +7,8 @@
 #include "core/base/Prompts.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 #include <thread>
 
 namespace morvelan::cli {
@@ -26,6 +28,10 @@ public:
 
     // Whether messages wait for Enter (the low-paper prompt depends on it).
     bool waitsForEnter() const { return waitForEnter_; }
+
+    // The technician's next line, without its line feed; nothing at the end of the input or once
+    // Ctrl+C or SIGTERM came, which end the wait at once.
+    std::optional<std::string> readLine();
 
 private:
     void show(const std::string& title, const std::string& text);

@@ -1,6 +1,9 @@
 #include "CliSession.h"
 
+#include "CliSignals.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/Cp1252.h"
+#include "core/base/RegularFile.h"
 #include "core/base/RequestBytes.h"
 #include "core/base/ResultTexts.h"
 #include "core/base/StartupEnvironment.h"
@@ -15,7 +18,9 @@
 #include "core/present/ReadingFields.h"
 #include "core/scripts/dictionary/AnswerFields.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
+#include "core/scripts/dictionary/DictionaryFile.h"
 #include "core/scripts/executor/ScriptRunner.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -120,7 +125,7 @@ int listFunctions(std::FILE* out) {
 
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
                        bool interactive)
-    : out_(out), err_(err), in_(in), interactive_(interactive), yes_(options.yes),
+    : out_(out), err_(err), interactive_(interactive), yes_(options.yes),
       prompts_(err, in, interactive && !options.yes) {
     // --home, else the program's own choice: the same files the window program uses.
     const auto files = prepareProgramFiles(options.home ? options.home->c_str() : nullptr);
@@ -168,6 +173,9 @@ int CliSession::send(const std::string& command) {
         return kExitUsage;
     }
     std::memcpy(request->command, raw.data(), raw.size());
+    if (!dictionaryReadable()) {
+        return kExitUsage;
+    }
     if (const int code = detect(); code != kExitSuccess) {
         return code;
     }
@@ -186,26 +194,33 @@ int CliSession::send(const std::string& command) {
     return slot.result.resultCode == 0 && succeeded(slot.result) ? kExitSuccess : kExitFailed;
 }
 
+bool CliSession::dictionaryReadable() {
+    const std::filesystem::path path = dictionary::DictionaryPath(engine_->programDirectory());
+    const RegularFile file(path.string(), dictionary::kDictionaryBound);
+    if (const auto refusal =
+            file.isOpen() ? std::nullopt : dictionary::DictionaryRefusal(path, file.fault())) {
+        std::fprintf(err_, "morvelan-cli: %s\n", refusal->c_str());
+        return false;
+    }
+    return true;
+}
+
 int CliSession::run(const std::string& script) {
-    {
-        std::error_code error;
-        std::FILE* probe = std::fopen(script.c_str(), "rb");
-        if (probe == nullptr || std::filesystem::is_directory(script, error)) {
-            if (probe != nullptr) {
-                std::fclose(probe);
-            }
-            std::fprintf(err_, "morvelan-cli: nao foi possivel ler o script: %s\n", script.c_str());
-            return kExitUsage;
-        }
-        std::fclose(probe);
+    if (const RegularFile file(script, kScriptFileBound); !file.isOpen()) {
+        std::fprintf(err_, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
+                     file.fault().text.c_str());
+        return kExitUsage;
+    }
+    if (!dictionaryReadable()) {
+        return kExitUsage;
     }
     // At a terminal the technician loads paper and presses Enter; unattended (no terminal, or
     // --yes) the run ends there.
     ScriptRunner runner(*engine_, {.stopOnLowPaper = !prompts_.waitsForEnter()});
-    stop_ = &runner.scriptStopRequested;
+    raiseOnStopSignal(&runner.scriptStopRequested);
     ScriptLogs logs;
     const ScriptWorkerOutcome outcome = runner.runScript(script, logs, kAllPrinters);
-    stop_ = nullptr;
+    raiseOnStopSignal(nullptr);
     if (engine_->libraryHandle == nullptr || engine_->printerPresent[0] != 1) {
         return kExitNoPrinter;
     }
@@ -215,6 +230,15 @@ int CliSession::run(const std::string& script) {
 }
 
 int CliSession::backup(const std::string& path) {
+    // Asked before the printer is read: nothing is read for a file that will not be written.
+    if (const auto refusal = replacementRefusal(path)) {
+        std::fprintf(err_, "morvelan-cli: %s\n", refusal->c_str());
+        return kExitUsage;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !confirmReplacement(path)) {
+        return kExitFailed;
+    }
     const backup::BackupOutcome outcome = backup::writeBackup(*engine_, path, std::time(nullptr));
     switch (outcome.status) {
     case backup::BackupStatus::NoPrinter:
@@ -230,6 +254,40 @@ int CliSession::backup(const std::string& path) {
     }
     std::fprintf(out_, "%s", outcome.text.c_str());
     return outcome.complete ? kExitSuccess : kExitFailed;
+}
+
+bool CliSession::confirmReplacement(const std::string& path) {
+    if (stopSignal() != 0) {
+        std::fputs("morvelan-cli: nada foi gravado\n", err_);
+        return false;
+    }
+    if (yes_) {
+        return true;
+    }
+    if (!interactive_) {
+        std::fprintf(err_,
+                     "morvelan-cli: nada foi gravado: o arquivo %s já existe e não há terminal "
+                     "para confirmar; use --yes para substituí-lo\n",
+                     path.c_str());
+        return false;
+    }
+    const std::string question = "O arquivo " + path + " já existe. Substituir?";
+    if (answeredYes(question.c_str())) {
+        return true;
+    }
+    std::fputs("morvelan-cli: nada foi gravado\n", err_);
+    return false;
+}
+
+bool CliSession::answeredYes(const char* question) {
+    std::fprintf(err_, "%s [s/N] ", question);
+    std::fflush(err_);
+    const std::optional<std::string> answer = prompts_.readLine();
+    if (!answer) {
+        // Ended by the input's end or a signal, not by Enter: the line is still open.
+        std::fputs("\n", err_);
+    }
+    return answer && !answer->empty() && (answer->front() == 's' || answer->front() == 'S');
 }
 
 int CliSession::read(const std::string& code, bool json) {
@@ -323,6 +381,11 @@ bool CliSession::confirmRestore(const std::string& plan) {
 bool CliSession::confirmPlan(const std::string& plan, const char* question, const char* action) {
     std::fprintf(out_, "%s\n", plan.c_str());
     std::fflush(out_);
+    // An interrupt that came while the plan was prepared is no confirmation, even with --yes.
+    if (stopSignal() != 0) {
+        std::fputs("morvelan-cli: nada foi enviado\n", err_);
+        return false;
+    }
     if (yes_) {
         return true;
     }
@@ -333,12 +396,7 @@ bool CliSession::confirmPlan(const std::string& plan, const char* question, cons
                      action);
         return false;
     }
-    std::fprintf(err_, "%s [s/N] ", question);
-    std::fflush(err_);
-    const int answer = std::fgetc(in_);
-    for (int c = answer; c != EOF && c != '\n'; c = std::fgetc(in_)) {
-    }
-    if (answer == 's' || answer == 'S') {
+    if (answeredYes(question)) {
         return true;
     }
     std::fputs("morvelan-cli: nada foi enviado\n", err_);

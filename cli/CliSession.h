@@ -13,7 +13,6 @@
 #include "core/features/common/FormRecord.h"
 #include "core/present/ReadingFields.h"
 
-#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -34,7 +33,8 @@ public:
     int status();
     int send(const std::string& command);
     int run(const std::string& script);
-    // Every setting of the printer into a new command file at `path`.
+    // Every setting of the printer into a new command file at `path`; an existing file is
+    // replaced only when --yes or the technician at the terminal says so.
     int backup(const std::string& path);
     // The command file's settings onto the printer: the plan on standard output, then a
     // confirmation (--yes, or a question at a terminal); without either nothing is sent.
@@ -50,9 +50,6 @@ public:
     // one JSON object.
     int read(const std::string& code, bool json);
 
-    // Raised by an interrupt: a running script stops after its current line.
-    std::atomic<bool>* stopFlag() { return stop_; }
-
 private:
     // Detects the printer; kExitSuccess when one is present.
     int detect();
@@ -66,10 +63,16 @@ private:
     // The plan printed, then --yes, or "s" at a terminal to `question`; `action` names what
     // --yes would do.
     bool confirmPlan(const std::string& plan, const char* question, const char* action);
+    // --yes, or "s" at a terminal, to replacing the existing file `path` with a backup.
+    bool confirmReplacement(const std::string& path);
+    // "s" typed at the terminal in answer to `question`.
+    bool answeredYes(const char* question);
+    // A comandos.xml that is there must be readable; a missing one only leaves the answers
+    // unnamed. Says why not on standard error.
+    bool dictionaryReadable();
 
     std::FILE* out_;
     std::FILE* err_;
-    std::FILE* in_;
     bool interactive_;
     bool yes_;
     CliPrompts prompts_;
@@ -77,7 +80,6 @@ private:
     std::unique_ptr<Engine> engine_;
     // Declared after the engine: it stops recording before the engine goes.
     std::unique_ptr<CliHistoryRecording> history_;
-    std::atomic<bool>* stop_ = nullptr;
 };
 
 } // namespace morvelan::cli

@@ -3,23 +3,10 @@
 #include "CliHistory.h"
 #include "CliOptions.h"
 #include "CliSession.h"
+#include "CliSignals.h"
 
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
-
-namespace {
-
-morvelan::cli::CliSession* gSession = nullptr;
-
-extern "C" void onInterrupt(int) {
-    // The stop flag is lock-free; the script ends after its current line with its log closed.
-    if (gSession != nullptr && gSession->stopFlag() != nullptr) {
-        gSession->stopFlag()->store(true);
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     using namespace morvelan::cli;
@@ -43,10 +30,8 @@ int main(int argc, char** argv) {
     default:
         break;
     }
+    catchStopSignals();
     CliSession session(*options, stdout, stderr, stdin, isatty(STDIN_FILENO) == 1);
-    gSession = &session;
-    std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
     int code = kExitUsage;
     switch (options->command) {
     case Command::Status:
@@ -76,8 +61,5 @@ int main(int argc, char** argv) {
     default:
         break;
     }
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-    gSession = nullptr;
-    return code;
+    return exitCodeAfterStopSignal(code);
 }

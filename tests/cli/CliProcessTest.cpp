@@ -10,15 +10,21 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <pty.h>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace morvelan::test {
 namespace {
@@ -60,6 +66,45 @@ protected:
         std::ifstream err(data.file("err"));
         outcome.err.assign(std::istreambuf_iterator<char>(err), {});
         return outcome;
+    }
+
+    // The program with a terminal for its standard input, as a technician runs it, ended by
+    // `signal` once its standard error shows `waitingFor`.
+    Outcome signalledAtTerminal(const std::string& args, const std::string& waitingFor,
+                                int signal) {
+        const std::string command = "exec env KORVA_SIM_STATE='" + state() + "' XDG_DATA_HOME='" +
+                                    data.path() + "' " MORVELAN_CLI " --home '" + home.path() +
+                                    "' " + args + " >'" + data.file("out") + "' 2>'" +
+                                    data.file("err") + "'";
+        fs::remove(data.file("err"));
+        int terminal = -1;
+        const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+        if (pid == 0) {
+            ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+            ::_exit(127);
+        }
+        const auto contents = [](const std::string& path) {
+            std::ifstream in(path, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+        const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(10)); };
+        for (int i = 0;
+             i < 3000 && contents(data.file("err")).find(waitingFor) == std::string::npos; ++i) {
+            pause();
+        }
+        ::kill(pid, signal);
+        int status = 0;
+        pid_t ended = 0;
+        for (int i = 0; i < 3000 && (ended = ::waitpid(pid, &status, WNOHANG)) == 0; ++i) {
+            pause();
+        }
+        if (ended == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+        }
+        ::close(terminal);
+        return {ended != 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                contents(data.file("out")), contents(data.file("err"))};
     }
 
     std::string script(const std::string& text) {
@@ -128,6 +173,22 @@ TEST_F(CliProcess, ExitCodesAShellScriptCanTest) {
         {"comments only", [&] { return "run '" + script("//nada\r\n") + "'"; }, 0},
         {"missing script", [&] { return std::string("run '/nao/existe.SEQ'"); }, 2},
         {"script is a directory", [&] { return "run '" + home.path() + "'"; }, 2},
+        {"script is a FIFO nobody writes to",
+         [&] {
+             ::mkfifo(data.file("fifo").c_str(), 0600);
+             return "run '" + data.file("fifo") + "'";
+         },
+         2},
+        {"script is the zero device", [] { return std::string("run /dev/zero"); }, 2},
+        {"restore from a directory", [&] { return "--yes restore '" + home.path() + "'"; }, 2},
+        {"restore from the zero device", [] { return std::string("--yes restore /dev/zero"); }, 2},
+        {"a dictionary that is a FIFO",
+         [&] {
+             fs::remove(home.file("comandos.xml"));
+             ::mkfifo(home.file("comandos.xml").c_str(), 0600);
+             return std::string("send '0009|0000'");
+         },
+         2},
         {"bad usage", [] { return std::string("imprimir"); }, 2},
         {"help", [] { return std::string("--help"); }, 0},
     };
@@ -198,6 +259,58 @@ TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
     o = cli("--yes restore '" + file + "'");
     EXPECT_EQ(o.code, 2);
     EXPECT_EQ(o.out, "");
+}
+
+TEST_F(CliProcess, BackupReplacesOnlyARegularFileAndOnlyWhenConfirmed) {
+    const std::string file = data.file("ecf.cmd");
+    std::ofstream(file, std::ios::binary) << "anterior";
+    Outcome o = cli("backup '" + file + "'");
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.err.find("já existe e não há terminal para confirmar; use --yes"),
+              std::string::npos)
+        << o.err;
+    std::ifstream kept(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "anterior");
+    o = cli("--yes backup '" + file + "'");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(fs::file_size(file), 10184u);
+
+    const std::string fifo = data.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    o = cli("--yes backup '" + fifo + "'");
+    EXPECT_EQ(o.code, 2);
+    EXPECT_NE(o.err.find("não pode ser substituído: é um FIFO"), std::string::npos) << o.err;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// A wait at the terminal ends at the signal: the script's log so far is written, and the plan
+// is not sent.
+TEST_F(CliProcess, StopSignalEndsAWaitForTheTechnician) {
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.currency = "US$"; });
+    const std::string file = data.file("ecf.cmd");
+    ASSERT_EQ(cli("backup '" + file + "'").code, 0);
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.currency = "R$"; });
+    struct Case {
+        std::string args;
+        const char* waitingFor;
+        int signal;
+        int code;
+        const char* written; // before the wait
+        const char* notSent;
+    };
+    const Case cases[] = {
+        {"run '" + script("0009|0000\r\n#Aviso\r\n0106|0000|1\r\n") + "'", "[Enter para continuar]",
+         SIGTERM, 1, "Comando: 0009|0000\r\n", "0106"},
+        {"restore '" + file + "'", "[s/N]", SIGINT, 130, "SERÁ SUBSTITUÍDO POR [ US$ ]",
+         "conferido"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = signalledAtTerminal(c.args, c.waitingFor, c.signal);
+        EXPECT_EQ(o.code, c.code) << c.args << "\n" << o.err;
+        EXPECT_NE(o.out.find(c.written), std::string::npos) << o.out;
+        EXPECT_EQ(o.out.find(c.notSent), std::string::npos) << o.out;
+    }
+    EXPECT_EQ(korva::readState(state()).currency, "R$");
 }
 
 // A backup of a printer with its own currency, operator and payment method, and a fresh printer

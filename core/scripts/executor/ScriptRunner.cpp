@@ -15,7 +15,6 @@ ScriptWorkerOutcome ScriptRunner::runScript(const std::filesystem::path& script,
                                             int selection) {
     // A missing comandos.xml is no reason to stop: the answers are then left unnamed.
     LoadCommandDictionary(engine_.programDirectory(), engine_.prompts(), *dictionary_);
-    scriptStopRequested.store(false, std::memory_order_release);
     if (!engine_.ensurePrinter()) {
         return {};
     }
@@ -26,6 +25,9 @@ ScriptWorkerOutcome ScriptRunner::runScript(const std::filesystem::path& script,
         ScriptWorker worker(engine_, *dictionary_, scriptStopRequested, options_);
         outcomes[index] = worker.run(slot, script, logs[index]);
     });
+    // Cleared when the run ends, not when it starts: a stop asked for while the run was being
+    // prepared (an interrupt during detection) still stops it before its first line.
+    scriptStopRequested.store(false, std::memory_order_release);
     if (started != 0) {
         const ScriptWorkerOutcome& outcome = outcomes[0];
         ResultRecord result{};

@@ -30,7 +30,7 @@ public:
     ScriptWorkerOutcome runScript(const std::filesystem::path& script, ScriptLogs& logs,
                                   int selection);
 
-    // Raised to stop a running script after its current line; cleared by every run.
+    // Raised to stop a running script after its current line; cleared when a run ends.
     std::atomic<bool> scriptStopRequested{false};
 
     const CommandDictionary& dictionary() const { return *dictionary_; }

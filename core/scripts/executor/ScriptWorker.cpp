@@ -39,6 +39,7 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
     if (!reader.isOpen()) {
         return outcome;
     }
+    reader.stopWhen(stopRequested_);
     ScriptLoop loop;
     std::string line;
     for (;;) {
@@ -47,6 +48,7 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
             break;
         }
         if (!reader.readLine(line)) {
+            outcome.stopped = stopRequested();
             break;
         }
         switch (ClassifyScriptLine(line)) {

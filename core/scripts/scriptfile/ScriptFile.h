@@ -5,6 +5,7 @@
 #include "core/base/RegularFile.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -65,7 +66,9 @@ public:
     ~ScriptFileReader();
 
     bool isOpen() const { return file_ != nullptr; }
-    // The next non-empty line; false at the end of the file.
+    // Reading stops once `stop` is raised, however many empty lines are left to skip.
+    void stopWhen(const std::atomic<bool>& stop) { stop_ = &stop; }
+    // The next non-empty line; false at the end of the file or once stopped.
     bool readLine(std::string& line);
     // The position after the last line read, for going back to it (loops); -1 on failure.
     long position() const;
@@ -73,6 +76,7 @@ public:
 
 private:
     std::FILE* file_ = nullptr;
+    const std::atomic<bool>* stop_ = nullptr;
 };
 
 // Every line of a script file; nothing when it cannot be opened.

@@ -11,7 +11,7 @@ ScriptFileReader::ScriptFileReader(const std::filesystem::path& path)
 ScriptFileReader::ScriptFileReader(std::FILE* adopted) : file_(adopted) {}
 
 ScriptFileReader::ScriptFileReader(ScriptFileReader&& other) noexcept
-    : file_(std::exchange(other.file_, nullptr)) {}
+    : file_(std::exchange(other.file_, nullptr)), stop_(other.stop_) {}
 
 ScriptFileReader& ScriptFileReader::operator=(ScriptFileReader&& other) noexcept {
     if (this != &other) {
@@ -19,6 +19,7 @@ ScriptFileReader& ScriptFileReader::operator=(ScriptFileReader&& other) noexcept
             std::fclose(file_);
         }
         file_ = std::exchange(other.file_, nullptr);
+        stop_ = other.stop_;
     }
     return *this;
 }
@@ -34,6 +35,11 @@ bool ScriptFileReader::readLine(std::string& line) {
         return false;
     }
     for (;;) {
+        // A file of nothing but zeros is one empty line after another: the stop is looked at
+        // for each, not only for each line delivered.
+        if (stop_ != nullptr && stop_->load(std::memory_order_acquire)) {
+            return false;
+        }
         // One buffer's worth: at most 1023 characters, up to and including a line feed.
         line.clear();
         int c = 0;

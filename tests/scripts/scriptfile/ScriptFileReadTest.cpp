@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -70,6 +71,20 @@ TEST_F(ScriptFileIo, MissingFileReadsAsNothing) {
 TEST_F(ScriptFileIo, ZeroByteEndsTheLinesText) {
     write(std::string("AB\0CD\r\n\0\r\nEF\n", 13));
     EXPECT_EQ(lines(), (std::vector<std::string>{"AB", "EF"}));
+}
+
+// A run stopped in a stretch of zeros ends there, not after reading all of it.
+TEST_F(ScriptFileIo, AStopEndsTheReadingAmongEmptyLines) {
+    write("A\r\n" + std::string(1 << 20, '\0') + "B\r\n");
+    std::atomic<bool> stop{false};
+    ScriptFileReader reader(path);
+    reader.stopWhen(stop);
+    std::string line;
+    ASSERT_TRUE(reader.readLine(line));
+    EXPECT_EQ(line, "A");
+    stop = true;
+    EXPECT_FALSE(reader.readLine(line));
+    EXPECT_EQ(reader.position(), 3);
 }
 
 TEST_F(ScriptFileIo, WritesCrlfWithoutDisplayNames) {
