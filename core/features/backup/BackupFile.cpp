@@ -6,6 +6,7 @@
 #include "core/base/TextTrim.h"
 #include "core/features/tables/TableRecords.h"
 #include "core/features/tables/TableText.h"
+#include "core/features/tables/TaxRateCodes.h"
 #include "core/features/usersettings/UserSettings.h"
 
 #include <algorithm>
@@ -164,10 +165,18 @@ std::optional<FormRecord> settingBlock(const CommandFileBytes& file, int step) {
 }
 
 std::optional<std::string> blockFault(int step, std::span<const char> block) {
-    if (soundBlock(step, block)) {
-        return std::nullopt;
+    const std::string damaged = "O bloco \"" + settingName(step) + "\" do arquivo está danificado";
+    if (!soundBlock(step, block)) {
+        return damaged + ".";
     }
-    return "O bloco \"" + settingName(step) + "\" do arquivo está danificado.";
+    // The printer gives every rate its code: a code it would not give means the file is not
+    // what was read from a printer or sent from the form.
+    if (step == kTaxRateTable) {
+        if (const auto fault = rateCodesFault(loadRecord<TaxRateRequest>(block))) {
+            return damaged + ": " + *fault;
+        }
+    }
+    return std::nullopt;
 }
 
 std::variant<CommandFileBytes, std::string> loadForRestore(const std::string& path) {

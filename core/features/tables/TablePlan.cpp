@@ -2,6 +2,9 @@
 
 #include "core/base/TextTrim.h"
 #include "core/features/tables/TableText.h"
+#include "core/features/tables/TaxRateCodes.h"
+
+#include <vector>
 
 namespace morvelan::tables {
 namespace {
@@ -77,43 +80,35 @@ std::string namedPlanLines(const char (&printer)[kNamedRows][kNameSize],
 }
 
 std::string taxRatePlanLines(const TaxRateRequest& printer, const TaxRateRequest& edited) {
+    const std::vector<RateToRegister> sent = ratesToRegister(edited);
     std::string lines;
+    // The printer lists its ICMS rates before its ISSQN ones: one cursor walks them both.
     int cursor = 0;
-    for (const char letter : {'T', 'S'}) {
-        for (int row = 0; row < kTaxRateRows; ++row) {
-            const RateEntry e = rateEntry(edited, row);
-            const RateEntry p = cursor < kTaxRateRows ? rateEntry(printer, cursor) : RateEntry{};
-            if (p.rate.empty()) {
-                if (e.rate.empty()) {
-                    break;
-                }
-                if (e.letter() == letter) {
-                    lines += "A alíquota " + rateText(e) + " SERÁ CADASTRADA\n";
-                }
-            } else if (!e.rate.empty() && e.letter() == letter) {
-                if (p.letter() == letter) {
-                    ++cursor;
-                    if (p.rate != e.rate) {
-                        lines += "A alíquota " + rateText(p) + " SERÁ SUBSTITUÍDO POR " +
-                                 rateText(e) + "\n";
-                    }
-                } else {
-                    lines += "A alíquota " + rateText(e) + " SERÁ CADASTRADA\n";
-                }
-            } else if (e.rate.empty() && p.letter() == letter) {
-                lines += "A alíquota " + rateText(p) + " SERÁ APAGADA\n";
-                ++cursor;
-            }
-        }
-        // A pass that ran out of edited rows before the printer's entries of its type would
-        // leave them unreported and misalign the next pass: they are deleted by the send, so
-        // the plan says so.
+    for (const int type : {0, 1}) {
+        std::vector<RateEntry> held;
         for (; cursor < kTaxRateRows; ++cursor) {
             const RateEntry p = rateEntry(printer, cursor);
-            if (p.rate.empty() || p.letter() != letter) {
+            if (p.rate.empty() || p.letter() != rateTypeLetter(type)) {
                 break;
             }
-            lines += "A alíquota " + rateText(p) + " SERÁ APAGADA\n";
+            held.push_back(p);
+        }
+        std::size_t next = 0;
+        for (const RateToRegister& rate : sent) {
+            if (rate.type != type) {
+                continue;
+            }
+            const RateEntry e{rate.code, rate.rate};
+            if (next >= held.size()) {
+                lines += "A alíquota " + rateText(e) + " SERÁ CADASTRADA\n";
+            } else if (const RateEntry& p = held[next++]; p.rate != e.rate) {
+                lines +=
+                    "A alíquota " + rateText(p) + " SERÁ SUBSTITUÍDO POR " + rateText(e) + "\n";
+            }
+        }
+        // The write empties the table first: what the printer holds beyond the rates sent goes.
+        for (; next < held.size(); ++next) {
+            lines += "A alíquota " + rateText(held[next]) + " SERÁ APAGADA\n";
         }
     }
     return lines;

@@ -7,6 +7,7 @@
 #include "core/features/tables/TableReadings.h"
 #include "core/features/tables/TableRecords.h"
 #include "core/features/tables/TableText.h"
+#include "core/features/tables/TaxRateCodes.h"
 
 #include <string>
 
@@ -125,12 +126,11 @@ int writeTaxRates(Engine& engine, WorkerArgument& a) {
         return 0;
     }
     return clearThenRegister(engine, kTaxRateTable, a.slot, [&](FailureLog& log) {
-        for (int row = 0; row < kTaxRateRows && edited.codes[row][0] != '\0'; ++row) {
-            edited.rates[row][kRateLength] = '\0';
-            log.check(engine.call(&E::Config_Aliquota, static_cast<const char*>(edited.rates[row]),
-                                  edited.types[row] == 1 ? 1 : 0),
-                      "Erro ao tentar cadastrar a Alíquota ( ",
-                      fieldText(edited.codes[row]) + " - " + fieldText(edited.rates[row]));
+        for (const RateToRegister& entry : ratesToRegister(edited)) {
+            char rate[kRateLength + 1] = {};
+            setField(rate, entry.rate);
+            log.check(engine.call(&E::Config_Aliquota, static_cast<const char*>(rate), entry.type),
+                      "Erro ao tentar cadastrar a Alíquota ( ", entry.code + " - " + entry.rate);
         }
     });
 }

@@ -152,20 +152,30 @@ TEST_F(BackupRestore, ADamagedFileIsRefusedAndSendsNothing) {
         std::string bytes;
         const char* fault;
     };
-    const auto changed = [&](std::size_t offset, char value) {
+    const auto changed = [&](std::size_t offset, std::string_view value) {
         std::string bytes = sound;
-        bytes[offset] = value;
+        bytes.replace(offset, value.size(), value);
         return bytes;
     };
+    // The tax-rate block: type flags, then codes of 3 bytes; the file holds Ta, Tb and Sa.
+    constexpr std::size_t kRateTypes = 3550;
+    constexpr std::size_t kRateCodes = kRateTypes + 18;
     const Case cases[] = {
         {"short", sound.substr(0, 5000), "bytes"},
         {"long", sound + "x", "bytes"},
-        {"another program's", changed(1540, 'x'), "não é o de um arquivo de comandos"},
-        {"broken identification", changed(3, '\n'), "identificação"},
-        {"payment row neither linked nor not", changed(1544 + 2 * 17 - 1, 7),
+        {"another program's", changed(1540, "x"), "não é o de um arquivo de comandos"},
+        {"broken identification", changed(3, "\n"), "identificação"},
+        {"payment row neither linked nor not", changed(1544 + 2 * 17 - 1, "\x07"),
          "Meios de pagamentos"},
-        {"header line with a control character", changed(1024 + 2, '\t'), "Clichê"},
-        {"report after an empty row", changed(2807 + 5 * 16, 'X'), "Relatórios gerenciais"},
+        {"header line with a control character", changed(1024 + 2, "\t"), "Clichê"},
+        {"report after an empty row", changed(2807 + 5 * 16, "X"), "Relatórios gerenciais"},
+        {"rate code of no type", changed(kRateCodes, "Zz"), "Alíquota 01 tem o código \"Zz\""},
+        {"rate code past the last position", changed(kRateCodes + 1, "z"),
+         "Alíquota 01 tem o código \"Tz\""},
+        {"ICMS code on an ISSQN rate", changed(kRateTypes, "\x01"),
+         "Alíquota 01 é de ISSQN, mas tem o código \"Ta\""},
+        {"rate code twice", changed(kRateCodes + 3 + 1, "a"),
+         "Alíquota 02 tem o código \"Ta\" fora"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,6 +5,7 @@
 #include "core/features/tables/ChangePlan.h"
 #include "core/features/tables/TableClear.h"
 #include "core/features/tables/TableEditor.h"
+#include "core/features/tables/TablePlan.h"
 #include "core/features/tables/TableWrites.h"
 
 #include <gtest/gtest.h>
@@ -149,6 +150,24 @@ TEST_F(TableFakeLibrary, FailedClearPreventsRegistration) {
     EXPECT_EQ(writeReports(*engine, argument), 0);
     EXPECT_TRUE(FakeLibrary::calls.empty());
     EXPECT_TRUE(engine->tableErrorText[0].empty());
+}
+
+TEST_F(TableFakeLibrary, TaxRateBodyRegistersWhatThePlanShowsWhateverCodesTheRecordHolds) {
+    // The printer numbers each rate itself, so codes it would never give are neither shown nor
+    // sent: the plan and the body both take the rates in order, lettered as the printer will.
+    TaxRateRequest edited = ratesWith({{"Zz", "1800"}, {"Tq", "0700"}, {"Sr", "0500"}});
+    EXPECT_EQ(taxRatePlanLines(TaxRateRequest{}, edited),
+              "A alíquota [ Ta - 1800 ] SERÁ CADASTRADA\n"
+              "A alíquota [ Tb - 0700 ] SERÁ CADASTRADA\n"
+              "A alíquota [ Sa - 0500 ] SERÁ CADASTRADA\n");
+    edited.changed[0] = 1;
+    std::vector<char> data(sizeof edited);
+    storeRecord(edited, data);
+    WorkerArgument argument{0, data, 0, nullptr};
+    EXPECT_EQ(writeTaxRates(*engine, argument), 0);
+    EXPECT_EQ(argumentsOf("Config_Aliquota", 0),
+              (std::vector<std::string>{"1800", "0700", "0500"}));
+    EXPECT_EQ(argumentsOf("Config_Aliquota", 1), (std::vector<std::string>{"0", "0", "1"}));
 }
 
 TEST_F(TableFakeLibrary, PrinterOutsideTechnicalInterventionGetsNothing) {
