@@ -9,6 +9,7 @@
 #include "core/base/StartupEnvironment.h"
 #include "core/engine/FunctionCatalogue.h"
 #include "core/engine/FunctionNames.h"
+#include "core/engine/RawCommand.h"
 #include "core/engine/ServiceObserver.h"
 #include "core/features/backup/BackupSession.h"
 #include "core/features/backup/BackupSettings.h"
@@ -164,14 +165,14 @@ int CliSession::status() {
 }
 
 int CliSession::send(const std::string& command) {
-    const std::string raw = toCp1252(command);
-    auto request = std::make_unique<SendFileRequest>();
-    std::memset(request.get(), 0, sizeof *request);
-    if (raw.size() >= sizeof request->command) {
-        std::fprintf(err_, "morvelan-cli: comando longo demais (%zu caracteres; no maximo %zu)\n",
-                     raw.size(), sizeof request->command - 1);
+    const RawCommandLine line = rawCommandLine(command);
+    if (!line.refusal.empty()) {
+        std::fprintf(err_, "morvelan-cli: %s\n", line.refusal.c_str());
         return kExitUsage;
     }
+    const std::string& raw = line.bytes;
+    auto request = std::make_unique<SendFileRequest>();
+    std::memset(request.get(), 0, sizeof *request);
     std::memcpy(request->command, raw.data(), raw.size());
     if (!dictionaryReadable()) {
         return kExitUsage;

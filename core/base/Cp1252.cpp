@@ -13,6 +13,9 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// What decodeUtf8 answers for bytes that are no UTF-8 sequence: beyond every code point.
+constexpr char32_t kMalformed = 0x110000;
+
 char32_t codePointOf(unsigned char byte) {
     if (byte < 0x80 || byte >= 0xA0) {
         return byte;
@@ -47,7 +50,7 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence starting at `pos`; advances `pos`. Returns U+FFFD when malformed.
+// Decodes one UTF-8 sequence starting at `pos`; advances `pos`. Returns kMalformed when malformed.
 char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80) {
@@ -63,18 +66,40 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     } else if ((lead & 0xF8) == 0xF0) {
         extra = 3, cp = lead & 0x07, least = 0x10000;
     } else {
-        return 0xFFFD;
+        return kMalformed;
     }
     for (int i = 0; i < extra; ++i) {
         if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-            return 0xFFFD;
+            return kMalformed;
         }
         cp = (cp << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
-    return cp < least ? 0xFFFD : cp;
+    return cp < least ? kMalformed : cp;
+}
+
+bool isUndefinedControl(char32_t codePoint) {
+    return codePoint >= 0x80 && codePoint < 0xA0 && kHighControls[codePoint - 0x80] == 0;
 }
 
 } // namespace
+
+StrictCp1252 toCp1252Strict(std::string_view utf8) {
+    StrictCp1252 converted;
+    converted.bytes.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const char32_t cp = decodeUtf8(utf8, pos);
+        const char byte = byteOf(cp);
+        if (cp == kMalformed || (byte == '?' && cp != U'?') || isUndefinedControl(cp)) {
+            converted.loss = Cp1252Loss{start, std::string(utf8.substr(start, pos - start)), cp,
+                                        cp == kMalformed};
+            return converted;
+        }
+        converted.bytes += byte;
+    }
+    return converted;
+}
 
 std::string toCp1252(std::string_view utf8) {
     std::string out;

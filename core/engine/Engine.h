@@ -15,6 +15,7 @@
 #include "core/base/ResultRecord.h"
 #include "core/engine/KorvaLibrary.h"
 #include "core/engine/OperationTable.h"
+#include "core/engine/RawCommand.h"
 #include "core/engine/SequenceOutcomes.h"
 #include "core/engine/ServiceObserver.h"
 #include "core/engine/StatusText.h"
@@ -53,7 +54,7 @@ struct SendFileSlot {
     ResultRecord result;
 };
 struct SendFileRequest {
-    char command[1025];
+    char command[kMaxRawCommand + 1];
     SendFileSlot slots[kSlotCount];
 };
 

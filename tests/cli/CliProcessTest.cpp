@@ -144,6 +144,16 @@ TEST_F(CliProcess, SendNamesTheAnswerAndFailsOnARefusal) {
     o = cli("send '0105|0000|1234'");
     EXPECT_EQ(o.code, 1);
     EXPECT_TRUE(o.out.starts_with("Estado da Execução do Comando: ( 0004 ) - ")) << o.out;
+
+    // A character the printer's code page lacks would be stored as "?": nothing is sent.
+    const std::string before = korva::readState(state()).operatorName;
+    o = cli("send '0107|0000|JOSÉ 😀'");
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err,
+              "morvelan-cli: Comando [ 0107|0000|JOSÉ 😀 ] não enviado: o caractere \"😀\" "
+              "(U+1F600) não existe no Windows-1252, o código de caracteres da impressora.\n");
+    EXPECT_EQ(korva::readState(state()).operatorName, before);
 }
 
 TEST_F(CliProcess, RunWritesTheCommandLogByteForByte) {

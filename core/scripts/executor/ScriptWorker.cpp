@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
+#include "core/engine/RawCommand.h"
 #include "core/scripts/executor/CommandLog.h"
 #include "core/scripts/executor/NextDay.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
@@ -107,13 +108,22 @@ void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& l
         appendLogHeader(log, engine_.portName[index], engine_.modelName[index]);
     }
     ++outcome.commandsSent;
-    appendLogCommand(log, fromCp1252(line));
+    const std::string text = fromCp1252(line);
+    appendLogCommand(log, text);
+    // A byte the code page leaves undefined is no character the printer can take: the line is
+    // answered in the log as a command the printer refused would be, and the run goes on.
+    const RawCommandLine raw = rawCommandLine(text);
+    if (!raw.refusal.empty()) {
+        ++outcome.commandsFailed;
+        appendLogResponse(log, raw.refusal);
+        return;
+    }
     ResultRecord result;
     if (!waitWhilePaperLow(slot, result)) {
         return;
     }
     char answer[1025] = {};
-    engine_.call(&LibraryEntries::Send_From_FileEX, line.c_str(), answer);
+    engine_.call(&LibraryEntries::Send_From_FileEX, raw.bytes.c_str(), answer);
     decodeInto(engine_, result, slot);
     const std::string_view answerText = bufferText(answer, sizeof answer - 1);
     if (!answerText.empty()) {

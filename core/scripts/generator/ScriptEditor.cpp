@@ -3,6 +3,7 @@
 #include "core/base/Cp1252.h"
 #include "core/base/RequestBytes.h"
 #include "core/base/ResultTexts.h"
+#include "core/engine/RawCommand.h"
 #include "core/scripts/dictionary/AnswerFields.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
 
@@ -354,10 +355,14 @@ void ScriptEditor::saveDefaults() {
 }
 
 void ScriptEditor::sendToPrinter() {
-    const std::string raw = buildLine(false);
+    const RawCommandLine line = rawCommandLine(fromCp1252(buildLine(false)));
+    if (!line.refusal.empty()) {
+        prompts().message(kErrorTitle, line.refusal, PromptIcon::Error);
+        return;
+    }
     auto request = std::make_unique<SendFileRequest>();
     std::memset(request.get(), 0, sizeof *request);
-    std::memcpy(request->command, raw.data(), std::min(raw.size(), sizeof request->command - 1));
+    std::memcpy(request->command, line.bytes.data(), line.bytes.size());
     engine_.sendFile(*request, kAllPrinters);
     if (engine_.printerPresent[0] != 1) {
         return;

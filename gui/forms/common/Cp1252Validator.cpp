@@ -8,10 +8,7 @@
 namespace morvelan {
 
 bool fitsCp1252(const QString& text) {
-    // The code page turns what it lacks into "?"; a character that survives the round trip has
-    // a byte of its own.
-    const auto utf8 = text.toStdString();
-    return fromCp1252(toCp1252(utf8)) == utf8;
+    return !toCp1252Strict(text.toStdString()).loss;
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int&) const {

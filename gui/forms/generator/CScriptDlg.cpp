@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "gui/dialogs/CScriptOutputDlg.h"
+#include "gui/forms/common/Cp1252Validator.h"
 #include "gui/forms/common/FormChrome.h"
 
 #include <QComboBox>
@@ -132,6 +133,9 @@ CScriptDlg::CScriptDlg(FormServices& services, QWidget* parent)
     on("executeButton", [this](int s) { return m_editor.executeScript(), s; });
     connect(details, &QPushButton::clicked, this, &CScriptDlg::showDetails);
 
+    // The lines go to the printer and into the script file in Windows-1252: what the code page
+    // cannot carry is kept out of the fields, as in every form.
+    restrictTextToCp1252(this);
     m_opened = m_editor.open();
     if (!m_opened) {
         // The message has been shown; the dialog closes as soon as it is run.

@@ -29,6 +29,41 @@ TEST(EngineCp1252, UnmappableAndMalformedInputBecomeQuestionMarks) {
     EXPECT_EQ(toCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(EngineCp1252, StrictConversionNamesTheFirstCharacterItCannotCarry) {
+    struct Case {
+        std::string utf8;
+        std::string bytes;     // when nothing is lost
+        std::size_t offset;    // of the loss
+        std::string character; // empty when nothing is lost
+        char32_t codePoint;
+        bool malformed;
+    };
+    const Case cases[] = {
+        {"JOSÉ € “x”", "JOS\xC9 \x80 \x93x\x94", 0, "", 0, false},
+        {"JOSÉ 😀 日", "", 6, "😀", 0x1F600, false},
+        {"a\xC2\x81", "", 1, "\xC2\x81", 0x81, false}, // a byte the code page leaves undefined
+        {"a\xC2\x80", "", 1, "\xC2\x80", 0x80, false}, // a control it has no byte for
+        {"JOS\xC9 ", "", 3, "\xC9", 0, true},          // Latin-1, not UTF-8
+        {"a\xE2\x82", "", 1, "\xE2\x82", 0, true},     // truncated sequence
+        {"?", "?", 0, "", 0, false},
+    };
+    for (const Case& c : cases) {
+        const StrictCp1252 converted = toCp1252Strict(c.utf8);
+        ASSERT_EQ(converted.loss.has_value(), !c.character.empty()) << c.utf8;
+        if (!converted.loss) {
+            EXPECT_EQ(converted.bytes, c.bytes);
+            EXPECT_EQ(toCp1252(c.utf8), c.bytes) << "both conversions agree on what fits";
+            continue;
+        }
+        EXPECT_EQ(converted.loss->offset, c.offset) << c.utf8;
+        EXPECT_EQ(converted.loss->character, c.character) << c.utf8;
+        EXPECT_EQ(converted.loss->malformed, c.malformed) << c.utf8;
+        if (!c.malformed) {
+            EXPECT_EQ(converted.loss->codePoint, c.codePoint) << c.utf8;
+        }
+    }
+}
+
 TEST(EngineCp1252, FieldStopsAtItsFirstZeroOrItsWidth) {
     struct Case {
         std::string bytes; // the field and what follows it in memory

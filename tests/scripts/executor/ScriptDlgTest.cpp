@@ -206,6 +206,25 @@ TEST_F(ScriptDlgTest, SendingOneCommandAnswersWithItsNamedFieldsOrItsError) {
         "( COM3 - QP-R4100 MKIII )\n\nErro ao enviar o comando!\n( 0000 ) - Resultado sem erro");
 }
 
+TEST_F(ScriptDlgTest, ALineThePrinterCannotTakeAsWrittenIsNeverSent) {
+    pick(1, 0);
+    child<QLineEdit>("field2")->insert(QStringLiteral("😀"));
+    EXPECT_EQ(child<QLineEdit>("field2")->text(), QStringLiteral("000001"));
+
+    // A default holding a byte the code page leaves undefined reaches the field all the same.
+    std::string dictionary = kDictionary;
+    dictionary.replace(dictionary.find("000001"), 6, "00\x81");
+    std::ofstream(dir.file("comandos.xml"), std::ios::binary) << dictionary;
+    dialog = std::make_unique<CScriptDlg>(services);
+    pick(1, 0);
+    click("sendButton");
+    EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 0);
+    EXPECT_EQ(prompts.messages.back().title, "Erro Morvelan");
+    EXPECT_EQ(prompts.messages.back().text,
+              "Comando [ 0101|0000|01012000|00\xC2\x81 ] não enviado: o caractere U+0081 não "
+              "existe no Windows-1252, o código de caracteres da impressora.");
+}
+
 TEST_F(ScriptDlgTest, FieldValuesBecomeTheDictionarysDefaults) {
     pick(1, 0);
     child<QLineEdit>("field2")->setText(QStringLiteral("235959"));

@@ -153,6 +153,17 @@ TEST_F(ScriptWorkerTest, CommandLogByteForByte) {
     }
 }
 
+TEST_F(ScriptWorkerTest, ALineThePrinterCannotTakeAsWrittenIsNotSentAndTheRunGoesOn) {
+    const std::string log = run("0099|0000|A\x81\r\n0098|0000\r\n");
+    EXPECT_EQ(sent(), std::vector<std::string>{"0098|0000"});
+    EXPECT_EQ(outcome.commandsFailed, 1);
+    EXPECT_EQ(log, kHeader +
+                       "Comando: 0099|0000|A\xC2\x81\r\nResposta: Comando [ 0099|0000|A\xC2\x81 ] "
+                       "não enviado: o caractere U+0081 não existe no Windows-1252, o código de "
+                       "caracteres da impressora.\r\n\r\nComando: 0098|0000\r\n" +
+                       kOk + kEq + "\r\n");
+}
+
 TEST_F(ScriptWorkerTest, LoopRunsItsBlockCountTimesAndAtLeastOnce) {
     const std::pair<const char*, int> cases[] = {{"3", 3}, {"1", 1}, {"0", 1}, {"", 1}, {"x", 1}};
     for (const auto& [count, times] : cases) {
