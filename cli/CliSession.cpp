@@ -227,6 +227,9 @@ int CliSession::run(const std::string& script) {
     }
     std::fwrite(logs[0].data(), 1, logs[0].size(), out_);
     std::fflush(out_);
+    if (!outcome.stopReason.empty()) {
+        std::fprintf(err_, "morvelan-cli: %s\n", outcome.stopReason.c_str());
+    }
     return outcome.commandsFailed == 0 && !outcome.stopped ? kExitSuccess : kExitFailed;
 }
 

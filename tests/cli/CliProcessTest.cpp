@@ -228,12 +228,16 @@ TEST_F(CliProcess, MissingLibraryOrPrinterIsExitThree) {
 TEST_F(CliProcess, LowPaperWithNobodyAtTheTerminalEndsTheRun) {
     korva::modifyState(state(),
                        [](korva::PrinterState& s) { s.mechanics.paper = korva::Paper::Low; });
-    const Outcome o = cli("run '" + script("0009|0000\r\n0009|0000\r\n") + "'");
+    const Outcome o = cli("--yes run '" + script("0009|0000\r\n0009|0000\r\n") + "'");
     EXPECT_EQ(o.code, 1);
+    // The reason, the printer's status, ends the log and goes to standard error.
+    const std::string reason =
+        "Execução interrompida, comando não enviado: Impressora Online - Pouco papel - ";
     EXPECT_EQ(o.out, kEq +
                          "\r\nComandos Enviados para ( COM1 - QP-R4100 MKIII ): \r\n\r\n"
-                         "Comando: 0009|0000\r\n" +
-                         kEq + "\r\n");
+                         "Comando: 0009|0000\r\nResposta: " +
+                         reason + "\r\n\r\n" + kEq + "\r\n");
+    EXPECT_EQ(o.err, "morvelan-cli: " + reason + "\n");
 }
 
 TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {

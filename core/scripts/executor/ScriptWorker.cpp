@@ -119,7 +119,7 @@ void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& l
         return;
     }
     ResultRecord result;
-    if (!waitWhilePaperLow(slot, result)) {
+    if (!waitWhilePaperLow(slot, result, log, outcome)) {
         return;
     }
     char answer[1025] = {};
@@ -133,7 +133,8 @@ void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& l
     appendResponse(result, log, outcome);
 }
 
-bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result) {
+bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result, std::string& log,
+                                     ScriptWorkerOutcome& outcome) {
     const std::string prompt = printerLabel(slot) +
                                " \nImpressora com pouco papel!\nColoque uma nova bobina e clique "
                                "em 'OK";
@@ -142,7 +143,11 @@ bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result) {
                .starts_with(kLowPaperStatus)) {
         // The technician may give up while the printer waits for paper.
         if (stopRequested() || options_.stopOnLowPaper) {
+            // The command stays unsent; the log and whoever ran the script learn why.
             lowPaperStop_ = true;
+            outcome.stopReason = "Execução interrompida, comando não enviado: " +
+                                 fromCp1252Field(result.printerStatusText);
+            appendLogResponse(log, outcome.stopReason);
             return false;
         }
         engine_.librarySemaphore.acquire();

@@ -26,6 +26,9 @@ struct ScriptWorkerOutcome {
     int commandsSent = 0;
     int commandsFailed = 0; // answered with another result line than "( 0000 ) - ..."
     bool stopped = false;   // the stop request ended the run before the end of the file
+    // Why the run stopped before the end of the file when the printer stopped it (UTF-8, as
+    // the log's last response says it); empty otherwise.
+    std::string stopReason;
 };
 
 class ScriptWorker {
@@ -43,7 +46,8 @@ private:
     void advanceDay(int slot, std::string& log, ScriptWorkerOutcome& outcome);
     void sendCommand(int slot, const std::string& line, std::string& log,
                      ScriptWorkerOutcome& outcome);
-    bool waitWhilePaperLow(int slot, ResultRecord& result);
+    bool waitWhilePaperLow(int slot, ResultRecord& result, std::string& log,
+                           ScriptWorkerOutcome& outcome);
     void showMessage(int slot, const std::string& line);
     void appendResponse(const ResultRecord& result, std::string& log, ScriptWorkerOutcome& outcome);
     std::string printerLabel(int slot) const;

@@ -269,12 +269,18 @@ TEST_F(ScriptWorkerTest, StopRequestEndsTheRunBeforeTheNextLineAndInsideThePaper
     EXPECT_TRUE(worker.run(0, dir.file("s.SEQ"), log).stopped);
     EXPECT_EQ(acting.shown, 2);
     EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 0);
-    EXPECT_EQ(log, kHeader + "Comando: 0099|0000\r\n" + kEq + "\r\n");
+    // The log says why the command went unsent.
+    const std::string reason =
+        "Execução interrompida, comando não enviado: Impressora Online - Pouco papel - ";
+    EXPECT_EQ(log,
+              kHeader + "Comando: 0099|0000\r\nResposta: " + reason + "\r\n\r\n" + kEq + "\r\n");
 
-    // Unattended, the low paper ends the run without a prompt.
+    // Unattended, the low paper ends the run without a prompt, and the outcome says why.
     ScriptWorker unattended(actingEngine, *dictionary, stop, {.stopOnLowPaper = true});
     stop = false;
-    EXPECT_TRUE(unattended.run(0, dir.file("s.SEQ"), log).stopped);
+    const ScriptWorkerOutcome outcome = unattended.run(0, dir.file("s.SEQ"), log);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(outcome.stopReason, reason);
     EXPECT_EQ(acting.shown, 2);
 }
 
