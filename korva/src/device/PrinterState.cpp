@@ -1,10 +1,48 @@
 #include "PrinterState.h"
 
+#include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
 namespace korva {
+namespace {
+
+// Every number of the state is an integer its field's type holds. The JSON library converts a
+// number too large for the field, or one with a fraction, without a check (undefined for a
+// floating value out of range), so a number is checked against the field before it is taken; one
+// that fails makes the file damaged.
+template <typename T> void readField(const nlohmann::json& j, const char* key, T& field) {
+    const nlohmann::json& value = j.at(key);
+    if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>) {
+        if (value.is_number_unsigned() && std::in_range<T>(value.get<std::uint64_t>())) {
+            field = static_cast<T>(value.get<std::uint64_t>());
+        } else if (value.is_number_integer() && !value.is_number_unsigned() &&
+                   std::in_range<T>(value.get<std::int64_t>())) {
+            field = static_cast<T>(value.get<std::int64_t>());
+        } else {
+            throw std::runtime_error(std::string("field ") + key +
+                                     " is not an integer its type holds");
+        }
+    } else {
+        value.get_to(field);
+    }
+}
+
+} // namespace
+
+// As NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE, with every field read through readField.
+#define KORVA_JSON_FROM_CHECKED(v1) readField(nlohmann_json_j, #v1, nlohmann_json_t.v1);
+#define KORVA_DEFINE_STATE_TYPE(Type, ...)                                                         \
+    inline void to_json(nlohmann::json& nlohmann_json_j, const Type& nlohmann_json_t) {            \
+        NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(NLOHMANN_JSON_TO, __VA_ARGS__))                   \
+    }                                                                                              \
+    inline void from_json(const nlohmann::json& nlohmann_json_j, Type& nlohmann_json_t) {          \
+        NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(KORVA_JSON_FROM_CHECKED, __VA_ARGS__))            \
+    }
 
 NLOHMANN_JSON_SERIALIZE_ENUM(FiscalMode, {{FiscalMode::Manufacture, "manufacture"},
                                           {FiscalMode::Fiscalized, "fiscalized"},
@@ -33,21 +71,20 @@ NLOHMANN_JSON_SERIALIZE_ENUM(KeyState, {{KeyState::None, "none"},
                                         {KeyState::Loaded, "loaded"},
                                         {KeyState::Enabled, "enabled"}})
 
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(User, number, cnpj, ie, im, password)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(PendingUser, cnpj, ie, im, password, quantityDecimals,
-                                   priceDecimals)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TaxRate, code, rate, total)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(NamedEntry, number, name, linked, total)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(FiscalDay, startDate, startTime, endDate, endTime, coo, crz,
-                                   zRemaining, firstCoo, lastCoo, firstReceipt, lastReceipt, open,
-                                   newDayAllowed, lastReductionDate, lastDocumentTime, grandTotal)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(SignatureKey, state, publicKey, required)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Mechanics, paper, slipPaper, coverOpen, drawerOpen, offline,
-                                   printError, station, awaitingRemoval, awaitingInsertion,
-                                   chequeLowerSensor, chequeUpperSensor, authenticationSensor)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Fault, remaining, returnCode)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(UpdateState, started, stageOpen, stageHasLines, lastStage,
-                                   stagesClosed, dataLines)
+KORVA_DEFINE_STATE_TYPE(User, number, cnpj, ie, im, password)
+KORVA_DEFINE_STATE_TYPE(PendingUser, cnpj, ie, im, password, quantityDecimals, priceDecimals)
+KORVA_DEFINE_STATE_TYPE(TaxRate, code, rate, total)
+KORVA_DEFINE_STATE_TYPE(NamedEntry, number, name, linked, total)
+KORVA_DEFINE_STATE_TYPE(FiscalDay, startDate, startTime, endDate, endTime, coo, crz, zRemaining,
+                        firstCoo, lastCoo, firstReceipt, lastReceipt, open, newDayAllowed,
+                        lastReductionDate, lastDocumentTime, grandTotal)
+KORVA_DEFINE_STATE_TYPE(SignatureKey, state, publicKey, required)
+KORVA_DEFINE_STATE_TYPE(Mechanics, paper, slipPaper, coverOpen, drawerOpen, offline, printError,
+                        station, awaitingRemoval, awaitingInsertion, chequeLowerSensor,
+                        chequeUpperSensor, authenticationSensor)
+KORVA_DEFINE_STATE_TYPE(Fault, remaining, returnCode)
+KORVA_DEFINE_STATE_TYPE(UpdateState, started, stageOpen, stageHasLines, lastStage, stagesClosed,
+                        dataLines)
 
 void to_json(nlohmann::json& j, const Event& e) {
     j = {{"date", e.date},
@@ -66,7 +103,7 @@ void from_json(const nlohmann::json& j, Event& e) {
     }
     e.kind = kind[0];
     j.at("command").get_to(e.command);
-    j.at("sequence").get_to(e.sequence);
+    readField(j, "sequence", e.sequence);
 }
 
 bool PrinterState::thirdGeneration() const {
@@ -160,65 +197,69 @@ nlohmann::json toJson(const PrinterState& s) {
 }
 
 PrinterState fromJson(const nlohmann::json& j) {
-    if (!j.is_object() || j.at("version").get<int>() != PrinterState::kVersion) {
+    int version = 0;
+    if (j.is_object()) {
+        readField(j, "version", version);
+    }
+    if (version != PrinterState::kVersion) {
         throw std::runtime_error("not a virtual printer state of version " +
                                  std::to_string(PrinterState::kVersion));
     }
     PrinterState s;
-    j.at("profile").get_to(s.profile);
+    readField(j, "profile", s.profile);
     if (findModel(s.profile) == nullptr) {
         throw std::runtime_error("unknown model profile " + s.profile);
     }
-    j.at("model").get_to(s.model);
-    j.at("board").get_to(s.board);
-    j.at("manufacturer").get_to(s.manufacturer);
-    j.at("type").get_to(s.type);
-    j.at("mfSerial").get_to(s.mfSerial);
-    j.at("mfdSerial").get_to(s.mfdSerial);
-    j.at("softwareVersion").get_to(s.version);
-    j.at("variant").get_to(s.variant);
-    j.at("port").get_to(s.port);
-    j.at("portStatus").get_to(s.portStatus);
-    j.at("serialSpeed").get_to(s.serialSpeed);
-    j.at("pendingSerialSpeed").get_to(s.pendingSerialSpeed);
-    j.at("microswitches").get_to(s.microswitches);
-    j.at("mode").get_to(s.mode);
-    j.at("blockReason").get_to(s.blockReason);
-    j.at("mit").get_to(s.mit);
-    j.at("fiscalMemory").get_to(s.fiscalMemory);
-    j.at("salesPeriodOpen").get_to(s.salesPeriodOpen);
-    j.at("document").get_to(s.document);
-    j.at("user").get_to(s.user);
+    readField(j, "model", s.model);
+    readField(j, "board", s.board);
+    readField(j, "manufacturer", s.manufacturer);
+    readField(j, "type", s.type);
+    readField(j, "mfSerial", s.mfSerial);
+    readField(j, "mfdSerial", s.mfdSerial);
+    readField(j, "softwareVersion", s.version);
+    readField(j, "variant", s.variant);
+    readField(j, "port", s.port);
+    readField(j, "portStatus", s.portStatus);
+    readField(j, "serialSpeed", s.serialSpeed);
+    readField(j, "pendingSerialSpeed", s.pendingSerialSpeed);
+    readField(j, "microswitches", s.microswitches);
+    readField(j, "mode", s.mode);
+    readField(j, "blockReason", s.blockReason);
+    readField(j, "mit", s.mit);
+    readField(j, "fiscalMemory", s.fiscalMemory);
+    readField(j, "salesPeriodOpen", s.salesPeriodOpen);
+    readField(j, "document", s.document);
+    readField(j, "user", s.user);
     if (!j.at("pendingUser").is_null()) {
         s.pendingUser = j.at("pendingUser").get<PendingUser>();
     }
-    j.at("quantityDecimals").get_to(s.quantityDecimals);
-    j.at("priceDecimals").get_to(s.priceDecimals);
-    j.at("rounds").get_to(s.rounds);
-    j.at("ownManufacture").get_to(s.ownManufacture);
-    j.at("operator").get_to(s.operatorName);
-    j.at("ecfNumber").get_to(s.ecfNumber);
-    j.at("storeNumber").get_to(s.storeNumber);
-    j.at("payments").get_to(s.payments);
-    j.at("reports").get_to(s.reports);
-    j.at("nonFiscal").get_to(s.nonFiscal);
-    j.at("taxRates").get_to(s.taxRates);
-    j.at("header").get_to(s.header);
+    readField(j, "quantityDecimals", s.quantityDecimals);
+    readField(j, "priceDecimals", s.priceDecimals);
+    readField(j, "rounds", s.rounds);
+    readField(j, "ownManufacture", s.ownManufacture);
+    readField(j, "operator", s.operatorName);
+    readField(j, "ecfNumber", s.ecfNumber);
+    readField(j, "storeNumber", s.storeNumber);
+    readField(j, "payments", s.payments);
+    readField(j, "reports", s.reports);
+    readField(j, "nonFiscal", s.nonFiscal);
+    readField(j, "taxRates", s.taxRates);
+    readField(j, "header", s.header);
     if (s.header.size() != 4) {
         throw std::runtime_error("header must have four lines");
     }
-    j.at("currency").get_to(s.currency);
-    j.at("daylightSaving").get_to(s.daylightSaving);
-    j.at("issqnDiscount").get_to(s.issqnDiscount);
-    j.at("clockOffset").get_to(s.clockOffset);
-    j.at("day").get_to(s.day);
-    j.at("events").get_to(s.events);
-    j.at("signatureKey").get_to(s.key);
-    j.at("mechanics").get_to(s.mechanics);
-    j.at("poweredOn").get_to(s.poweredOn);
-    j.at("slowMs").get_to(s.slowMs);
-    j.at("faults").get_to(s.faults);
-    j.at("update").get_to(s.update);
+    readField(j, "currency", s.currency);
+    readField(j, "daylightSaving", s.daylightSaving);
+    readField(j, "issqnDiscount", s.issqnDiscount);
+    readField(j, "clockOffset", s.clockOffset);
+    readField(j, "day", s.day);
+    readField(j, "events", s.events);
+    readField(j, "signatureKey", s.key);
+    readField(j, "mechanics", s.mechanics);
+    readField(j, "poweredOn", s.poweredOn);
+    readField(j, "slowMs", s.slowMs);
+    readField(j, "faults", s.faults);
+    readField(j, "update", s.update);
     // An enumeration text we do not know, or a field we do not write, is not our state: the
     // round trip would silently turn it into something else.
     if (toJson(s) != j) {

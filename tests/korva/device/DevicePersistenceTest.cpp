@@ -2,6 +2,8 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -99,9 +101,25 @@ TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
     wrongShape["payments"] = "nada";
     nlohmann::json unknownValue = nlohmann::json::parse(readFile(path));
     unknownValue["mode"] = "quebrada";
-    for (const std::string& damage :
-         {std::string("{not json"), wrongVersion.dump(), wrongShape.dump(), unknownValue.dump(),
-          std::string("[]"), std::string()}) {
+    std::vector<std::string> damages = {std::string("{not json"), wrongVersion.dump(),
+                                        wrongShape.dump(),        unknownValue.dump(),
+                                        std::string("[]"),        std::string()};
+    // Numbers their fields cannot hold: refused before any conversion, which would be undefined
+    // for a floating value out of range.
+    const std::pair<nlohmann::json::json_pointer, nlohmann::json> numbers[] = {
+        {nlohmann::json::json_pointer("/payments/0/number"), 8.88889e+28},
+        {nlohmann::json::json_pointer("/version"), 1e30},
+        {nlohmann::json::json_pointer("/day/coo"), 1.5},
+        {nlohmann::json::json_pointer("/payments/0/total"), -1},
+        {nlohmann::json::json_pointer("/microswitches"), 70000},
+        {nlohmann::json::json_pointer("/slowMs"), 4294967296},
+    };
+    for (const auto& [field, number] : numbers) {
+        nlohmann::json state = nlohmann::json::parse(readFile(path));
+        state[field] = number;
+        damages.push_back(state.dump());
+    }
+    for (const std::string& damage : damages) {
         {
             std::ofstream out(path, std::ios::trunc);
             out << damage;
