@@ -219,14 +219,24 @@ int CliSession::run(const std::string& script) {
     // --yes) the run ends there.
     ScriptRunner runner(*engine_, {.stopOnLowPaper = !prompts_.waitsForEnter()});
     raiseOnStopSignal(&runner.scriptStopRequested);
-    ScriptLogs logs;
-    const ScriptWorkerOutcome outcome = runner.runScript(script, logs, kAllPrinters);
+    // The first printer's log goes out as it is written: a run of millions of commands never
+    // holds it, and a run cut short has said what it did.
+    const ScriptWorkerOutcome outcome = runner.runScript(
+        script,
+        [out = out_](int slot) -> ScriptLog::Destination {
+            if (slot != 0) {
+                return {};
+            }
+            return [out](std::string_view piece) {
+                std::fwrite(piece.data(), 1, piece.size(), out);
+                std::fflush(out);
+            };
+        },
+        kAllPrinters);
     raiseOnStopSignal(nullptr);
     if (engine_->libraryHandle == nullptr || engine_->printerPresent[0] != 1) {
         return kExitNoPrinter;
     }
-    std::fwrite(logs[0].data(), 1, logs[0].size(), out_);
-    std::fflush(out_);
     if (!outcome.stopReason.empty()) {
         std::fprintf(err_, "morvelan-cli: %s\n", outcome.stopReason.c_str());
     }

@@ -42,7 +42,7 @@ struct RunReport {
     std::string_view tableErrors{}; // operations 6.7 to 6.10
     std::string_view command{};     // the raw command, or the script's path
     std::string_view answer{};      // the raw command's answer
-    std::string_view commandLog{};  // the script's command log
+    std::string_view commandLog{};  // the script's command log, bounded for the history
 };
 
 class ServiceObserver {

@@ -10,6 +10,7 @@
 #include <array>
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,14 +20,20 @@ namespace morvelan {
 inline constexpr std::size_t kMaxScriptPath = 1024;
 
 using ScriptLogs = std::array<std::string, kSlotCount>;
+// Where each printer's log goes, asked for when that printer's worker starts.
+using ScriptLogDestinations = std::function<ScriptLog::Destination(int slot)>;
 
 class ScriptRunner {
 public:
     explicit ScriptRunner(Engine& engine, ScriptWorkerOptions options = {});
 
     // Runs the script for the printers `selection` addresses (99: every detected printer); each
-    // worker fills its slot's log. Without a printer nothing runs and the logs stay as they were.
-    // Returns the outcome of slot 0 (empty when it did not run).
+    // worker writes its log to its destination as it goes, and the history gets slot 0's run with
+    // the log bounded. Returns the outcome of slot 0 (empty when it did not run).
+    ScriptWorkerOutcome runScript(const std::filesystem::path& script,
+                                  const ScriptLogDestinations& destinations, int selection);
+    // The same, with each worker's whole log in its slot of `logs`, as the window shows it.
+    // Without a printer nothing runs and the logs stay as they were.
     ScriptWorkerOutcome runScript(const std::filesystem::path& script, ScriptLogs& logs,
                                   int selection);
 

@@ -32,6 +32,12 @@ std::string ScriptWorker::printerLabel(int slot) const {
 ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& script,
                                       std::string& log) {
     log.clear();
+    ScriptLog whole([&log](std::string_view piece) { log += piece; });
+    return run(slot, script, whole);
+}
+
+ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& script,
+                                      ScriptLog& log) {
     ScriptWorkerOutcome outcome;
     lowPaperStop_ = false;
     engine_.librarySemaphore.acquire();
@@ -43,6 +49,8 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
     reader.stopWhen(stopRequested_);
     ScriptLoop loop;
     std::string line;
+    // What the current script line adds to the log; written out as soon as the line is done.
+    std::string piece;
     for (;;) {
         if (stopRequested() || lowPaperStop_) {
             outcome.stopped = true;
@@ -52,9 +60,10 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
             outcome.stopped = stopRequested();
             break;
         }
+        const int failedBefore = outcome.commandsFailed;
         switch (ClassifyScriptLine(line)) {
         case ScriptLineKind::AdvanceDay:
-            advanceDay(slot, log, outcome);
+            advanceDay(slot, piece, outcome);
             break;
         case ScriptLineKind::LoopStart:
             loop.start(reader.position());
@@ -73,16 +82,21 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
             showMessage(slot, line);
             break;
         case ScriptLineKind::Command:
-            sendCommand(slot, line, log, outcome);
+            sendCommand(slot, line, piece, outcome);
             break;
         case ScriptLineKind::Comment:
         case ScriptLineKind::OtherControl:
         case ScriptLineKind::Empty:
             break;
         }
+        if (!piece.empty()) {
+            log.write(piece, outcome.commandsFailed > failedBefore);
+            piece.clear();
+        }
     }
     if (outcome.commandsSent > 0) {
-        appendLogSeparator(log, '=');
+        appendLogSeparator(piece, '=');
+        log.write(piece, false);
     }
     return outcome;
 }

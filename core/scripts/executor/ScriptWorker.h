@@ -1,11 +1,13 @@
-// The script worker: runs one script file against one printer slot and builds its command log.
-// It runs on a worker thread of the engine (Engine::runWorkers) while the user-interface thread
-// waits; it touches only the log it is given, and shows its messages through the engine's
-// prompts, which carry them to the user-interface thread and wait for the answer.
+// The script worker: runs one script file against one printer slot and writes its command log,
+// each script line's piece as soon as the line is done. It runs on a worker thread of the engine
+// (Engine::runWorkers) while the user-interface thread waits; it touches only the log it is
+// given, and shows its messages through the engine's prompts, which carry them to the
+// user-interface thread and wait for the answer.
 #pragma once
 
 #include "core/engine/Engine.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
+#include "core/scripts/executor/ScriptLog.h"
 
 #include <atomic>
 #include <filesystem>
@@ -38,8 +40,10 @@ public:
     ScriptWorker(Engine& engine, const CommandDictionary& dictionary,
                  const std::atomic<bool>& stopRequested, ScriptWorkerOptions options = {});
 
-    // Empties `log` and fills it while the script runs. A script that cannot be opened leaves the
-    // log empty.
+    // Writes the log to `log` while the script runs. A script that cannot be opened writes
+    // nothing.
+    ScriptWorkerOutcome run(int slot, const std::filesystem::path& script, ScriptLog& log);
+    // The same, with the whole log in `log` (emptied first).
     ScriptWorkerOutcome run(int slot, const std::filesystem::path& script, std::string& log);
 
 private:

@@ -1,6 +1,7 @@
 // What real operations against the virtual printer leave in the history: a table send with a
 // failed row and with its confirmed plan, a switched-off printer, a raw command, a key
-// generation; and a program killed as the outcome shows still keeps its record.
+// generation, script runs short and long; and a program killed as the outcome shows still keeps
+// its record.
 #include "TableRecordsTestHelpers.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
@@ -12,12 +13,16 @@
 #include "core/features/settings/SettingOperations.h"
 #include "core/features/tables/TableEditor.h"
 #include "core/features/tables/TableWrites.h"
+#include "core/scripts/executor/ScriptRunner.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 namespace morvelan::history::test {
 namespace {
@@ -166,6 +171,68 @@ TEST_F(HistoryVirtualPrinter, KeyGenerationIsAnInterventionOfItsOwn) {
     EXPECT_EQ(entries[1].steps[0].description, "Gerar chaves de AD: " + entries[0].resultLine);
     EXPECT_EQ(entries[1].resultLine, entries[0].resultLine);
     EXPECT_FALSE(entries[1].endedAt.empty());
+}
+
+// The first `count` lines of `text`, or its last ones when `count` is negative.
+std::string lines(const std::string& text, int count) {
+    std::size_t at = count >= 0 ? 0 : text.size();
+    for (int i = 0; i < std::abs(count); ++i)
+        at = count >= 0 ? text.find('\n', at) + 1 : text.rfind('\n', at - 2) + 1;
+    return count >= 0 ? text.substr(0, at) : text.substr(at);
+}
+
+TEST_F(HistoryVirtualPrinter, ScriptRunIsRecordedWithItsLogBoundedWhateverItsLength) {
+    struct Case {
+        const char* name;
+        int repetitions;
+    };
+    for (const Case& c : {Case{"short: kept whole", 2}, Case{"long: cut", 300}}) {
+        // A failing command between two loops of status readings.
+        const std::string loop = "<INICIO DE LOOP>\r\n0001|0000\r\n" +
+                                 ScriptLoopEndLine(std::to_string(c.repetitions)) + "\r\n";
+        std::ofstream(programDir.file("s.SEQ"), std::ios::binary) << loop << "0999|0000\r\n"
+                                                                  << loop;
+        std::string streamed;
+        ScriptRunner runner(engine);
+        const ScriptWorkerOutcome outcome = runner.runScript(
+            programDir.file("s.SEQ"),
+            [&streamed](int slot) -> ScriptLog::Destination {
+                if (slot != 0)
+                    return {};
+                return [&streamed](std::string_view piece) { streamed += piece; };
+            },
+            kAllPrinters);
+        ASSERT_EQ(outcome.commandsFailed, 1) << c.name;
+
+        const HistoryEntry run = database.entries({}).front();
+        EXPECT_EQ(run.kind, EntryKind::Script) << c.name;
+        EXPECT_EQ(run.command, programDir.file("s.SEQ")) << c.name;
+        const std::string& kept = run.commandLog;
+        if (c.repetitions == 2) {
+            EXPECT_EQ(kept, streamed) << c.name;
+            continue;
+        }
+        const auto keptLines = static_cast<std::size_t>(std::count(kept.begin(), kept.end(), '\n'));
+        EXPECT_LE(keptLines, kKeptFirstLines + kKeptMiddleLines + kKeptLastLines + 2) << c.name;
+        EXPECT_LT(kept.size(), streamed.size() / 2) << c.name;
+        const int first = static_cast<int>(kKeptFirstLines);
+        const int last = static_cast<int>(kKeptLastLines);
+        EXPECT_TRUE(kept.starts_with(lines(streamed, first))) << c.name;
+        const std::string counts = "[Registro reduzido no histórico: ";
+        const auto countsAt = kept.rfind(counts);
+        ASSERT_NE(countsAt, std::string::npos) << c.name;
+        EXPECT_TRUE(kept.substr(0, countsAt).ends_with(lines(streamed, -last))) << c.name;
+        EXPECT_NE(kept.substr(countsAt).find(std::to_string(outcome.commandsSent) +
+                                             " comandos enviados, 1 com falha]"),
+                  std::string::npos)
+            << kept.substr(countsAt);
+        // The failure, far from both ends, is kept with its response.
+        const auto failure = kept.find("Comando: 0999|0000\r\n");
+        ASSERT_NE(failure, std::string::npos) << c.name;
+        EXPECT_EQ(streamed.find(lines(kept.substr(failure), 2)), streamed.find("Comando: 0999"))
+            << c.name;
+        EXPECT_NE(kept.find("linhas omitidas ...]"), std::string::npos) << c.name;
+    }
 }
 
 } // namespace
