@@ -7,21 +7,25 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <map>
 
 namespace morvelan::cli {
 namespace {
 
-bool isIsoDate(const std::string& text) {
+// "AAAA-MM-DD" naming a day of the calendar: 2026-02-30 is refused as 2026-13-45 is.
+bool isCalendarDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return false;
     for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
         if (std::isdigit(static_cast<unsigned char>(text[i])) == 0)
             return false;
     }
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    const std::chrono::year_month_day date{
+        std::chrono::year{std::stoi(text.substr(0, 4))},
+        std::chrono::month{static_cast<unsigned>(std::stoi(text.substr(5, 2)))},
+        std::chrono::day{static_cast<unsigned>(std::stoi(text.substr(8, 2)))}};
+    return date.ok();
 }
 
 std::string historyPath(const std::string& directory) {
@@ -59,8 +63,8 @@ std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>
             options.serial = value;
         } else if (arg == "--home") {
             options.home = value;
-        } else if (!isIsoDate(value)) {
-            error = "data inválida em --since (use AAAA-MM-DD): " + value;
+        } else if (!isCalendarDate(value)) {
+            error = "data inválida em " + arg + " (use AAAA-MM-DD): " + value;
             return std::nullopt;
         } else {
             options.since = value;
@@ -96,9 +100,8 @@ int printHistory(const std::string& directory, const HistoryOptions& options, st
         const std::string printer = found != byId.end() ? found->second->key.model + " " +
                                                               found->second->key.fiscalMemorySerial
                                                         : std::string("-");
-        const std::string code = history::operationCode(entry);
-        std::fprintf(out, "%s  %s  %s%s%s  %s\n", entry.startedAt.c_str(), printer.c_str(),
-                     code.c_str(), code.empty() ? "" : " ", entry.label.c_str(),
+        std::fprintf(out, "%s  %s  %s  %s\n", entry.startedAt.c_str(), printer.c_str(),
+                     history::listedFunction(entry).c_str(),
                      entry.resultLine.empty() ? "(em andamento)" : entry.resultLine.c_str());
     }
     return kExitSuccess;

@@ -196,9 +196,8 @@ void HistoryWindow::showEntries() {
     m_entryList->setRowCount(static_cast<int>(m_entries.size()));
     for (int row = 0; row < static_cast<int>(m_entries.size()); ++row) {
         const auto& entry = m_entries[static_cast<std::size_t>(row)];
-        const std::string code = history::operationCode(entry);
         setRow(m_entryList, row,
-               {qs(entry.startedAt), qs(code.empty() ? entry.label : code + " " + entry.label),
+               {qs(entry.startedAt), qs(history::listedFunction(entry)),
                 qs(entry.resultLine.empty() ? std::string("em andamento") : entry.resultLine)});
         const QColor colour = history::succeeded(entry) ? QColor(Qt::blue) : QColor(Qt::red);
         m_entryList->item(row, 2)->setForeground(colour);

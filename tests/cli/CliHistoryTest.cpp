@@ -2,6 +2,7 @@
 #include "Models.h"
 #include "StateFile.h"
 #include "TempDir.h"
+#include "core/base/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
+#include <utility>
 
 namespace morvelan::test {
 namespace {
@@ -47,33 +49,46 @@ protected:
     TempDir home, data;
 };
 
-TEST_F(CliHistory, SendAndScriptRunsAreListedAndExported) {
-    std::ofstream(home.file("s.SEQ"), std::ios::binary) << "0001|0000\r\n";
+TEST_F(CliHistory, SendAndScriptRunsAreListedAndExportedWithWhatRan) {
+    // A file name that is not UTF-8, as a copy from an old system leaves it.
+    const std::string script = home.file("loja\xE9.SEQ");
+    std::ofstream(script, std::ios::binary) << "0001|0000\r\n";
     ASSERT_EQ(cli("send '0001|0000'").code, 0);
-    ASSERT_EQ(cli("run '" + home.file("s.SEQ") + "'").code, 0);
+    ASSERT_EQ(cli("run '" + script + "'").code, 0);
 
     const CliRun listed = cli("history --since 2000-01-01");
     EXPECT_EQ(listed.code, 0);
-    const auto script = listed.out.find("Execução de script  ( 0000 ) - Resultado sem erro\n");
-    const auto raw = listed.out.find("Comando avulso  ( 0000 ) - Resultado sem erro\n");
-    EXPECT_NE(script, std::string::npos) << listed.out;
+    const auto run =
+        listed.out.find("Execução de script: loja\\xE9.SEQ  ( 0000 ) - Resultado sem erro\n");
+    const auto raw = listed.out.find("Comando avulso: 0001|0000  ( 0000 ) - Resultado sem erro\n");
+    EXPECT_NE(run, std::string::npos) << listed.out;
     EXPECT_NE(raw, std::string::npos) << listed.out;
-    EXPECT_LT(script, raw); // newest first
+    EXPECT_LT(run, raw); // newest first
 
     const CliRun csv = cli("history --csv");
     EXPECT_EQ(csv.code, 0);
     EXPECT_TRUE(csv.out.starts_with("\xEF\xBB\xBFInício;Término;")) << csv.out;
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 3);
+    EXPECT_EQ(validUtf8(csv.out), csv.out);
+    EXPECT_NE(csv.out.find(";0001|0000;Comando avulso: 0001|0000;"), std::string::npos) << csv.out;
 
     EXPECT_EQ(cli("history --since 2999-01-01").out, "");
     EXPECT_EQ(cli("history --serial NENHUM --csv").out.find("Comando avulso"), std::string::npos);
 }
 
 TEST_F(CliHistory, OptionsAreTakenAsTheOtherCommandsTakeThemAndBadOnesRefused) {
+    const std::pair<const char*, int> cases[] = {
+        {"--since 2024-02-29", 0},
+        {"--since 09/12/2026", 2},
+        {"--since 2026-13-45", 2},
+        {"--since 2026-02-30", 2},
+        {"--since 2025-02-29", 2},
+        {"--colour", 2},
+        {"--home=", 2},
+    };
+    for (const auto& [args, code] : cases)
+        EXPECT_EQ(cli("history " + std::string(args)).code, code) << args;
     EXPECT_EQ(cli("history --home=" + home.path()).code, 0);
-    EXPECT_EQ(cli("history --since 09/12/2026").code, 2);
-    EXPECT_EQ(cli("history --colour").code, 2);
-    EXPECT_EQ(cli("history --home=").code, 2);
 }
 
 } // namespace

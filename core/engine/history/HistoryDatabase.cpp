@@ -1,68 +1,19 @@
 #include "core/engine/history/HistoryDatabase.h"
 
+#include "core/engine/history/SqliteStatement.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <utility>
 
 namespace morvelan::history {
 namespace {
 
-// Each step brings the schema from its index to the next version, in one transaction.
-constexpr std::array<const char*, kSchemaVersion> kMigrations = {
-    // 0 -> 1: the records.
-    "CREATE TABLE printers ("
-    "  id INTEGER PRIMARY KEY,"
-    "  fiscal_memory_serial TEXT NOT NULL,"
-    "  mfd_serial TEXT NOT NULL,"
-    "  model TEXT NOT NULL,"
-    "  port TEXT NOT NULL,"
-    "  first_contact TEXT NOT NULL,"
-    "  last_contact TEXT NOT NULL,"
-    "  UNIQUE (fiscal_memory_serial, mfd_serial, model));"
-    "CREATE TABLE interventions ("
-    "  id INTEGER PRIMARY KEY,"
-    "  printer_id INTEGER REFERENCES printers(id),"
-    "  kind TEXT NOT NULL,"
-    "  started_at TEXT NOT NULL,"
-    "  ended_at TEXT,"
-    "  outcome TEXT);"
-    "CREATE TABLE intervention_steps ("
-    "  id INTEGER PRIMARY KEY,"
-    "  intervention_id INTEGER NOT NULL REFERENCES interventions(id),"
-    "  at TEXT NOT NULL,"
-    "  description TEXT NOT NULL,"
-    "  succeeded INTEGER NOT NULL);"
-    "CREATE TABLE operations ("
-    "  id INTEGER PRIMARY KEY,"
-    "  printer_id INTEGER NOT NULL REFERENCES printers(id),"
-    "  intervention_id INTEGER REFERENCES interventions(id),"
-    "  kind TEXT NOT NULL,"
-    "  op_type INTEGER NOT NULL,"
-    "  op_step INTEGER NOT NULL,"
-    "  label TEXT NOT NULL,"
-    "  port TEXT NOT NULL,"
-    "  started_at TEXT NOT NULL,"
-    "  ended_at TEXT NOT NULL,"
-    "  result_code INTEGER NOT NULL,"
-    "  field_error TEXT NOT NULL,"
-    "  port_status TEXT NOT NULL,"
-    "  printer_status TEXT NOT NULL,"
-    "  fiscal_status TEXT NOT NULL,"
-    "  result_line TEXT NOT NULL,"
-    "  request_block BLOB,"
-    "  table_errors TEXT NOT NULL,"
-    "  command TEXT NOT NULL,"
-    "  answer TEXT NOT NULL,"
-    "  command_log TEXT NOT NULL);",
-    // 1 -> 2: a printer's history by date is what every window and export asks for.
-    "CREATE INDEX operations_by_printer ON operations (printer_id, started_at);"
-    "CREATE INDEX interventions_by_printer ON interventions (printer_id, started_at);",
-    // 2 -> 3: the change plan the technician confirmed before a table send.
-    "ALTER TABLE operations ADD COLUMN plan_lines TEXT NOT NULL DEFAULT '';",
-};
+// The next place in the order of recording, read in the statement that writes the row.
+constexpr const char* kNextSequence = "(SELECT max(coalesce((SELECT max(seq) FROM operations), 0), "
+                                      "coalesce((SELECT max(seq) FROM interventions), 0)) + 1)";
 
 const char* kindName(EntryKind kind) {
     switch (kind) {
@@ -85,76 +36,6 @@ EntryKind kindFromName(std::string_view name) {
         return EntryKind::Script;
     return EntryKind::Operation;
 }
-
-// A prepared statement that finalizes itself; binds count from 1.
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) {
-        if (db != nullptr)
-            sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool ok() const { return stmt_ != nullptr; }
-    Statement& bind(int index, std::string_view text) {
-        sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
-                          SQLITE_TRANSIENT);
-        return *this;
-    }
-    Statement& bind(int index, std::int64_t value) {
-        sqlite3_bind_int64(stmt_, index, value);
-        return *this;
-    }
-    Statement& bindOptional(int index, const std::optional<std::int64_t>& value) {
-        if (value)
-            return bind(index, *value);
-        sqlite3_bind_null(stmt_, index);
-        return *this;
-    }
-    Statement& bindOptional(int index, const std::optional<std::string>& value) {
-        if (value)
-            return bind(index, std::string_view(*value));
-        sqlite3_bind_null(stmt_, index);
-        return *this;
-    }
-    Statement& bindBlob(int index, const std::vector<char>& bytes) {
-        if (bytes.empty())
-            sqlite3_bind_null(stmt_, index);
-        else
-            sqlite3_bind_blob(stmt_, index, bytes.data(), static_cast<int>(bytes.size()),
-                              SQLITE_TRANSIENT);
-        return *this;
-    }
-    // SQLITE_ROW, SQLITE_DONE or an error code.
-    int step() { return stmt_ != nullptr ? sqlite3_step(stmt_) : SQLITE_MISUSE; }
-
-    std::string text(int column) const {
-        const auto* value = sqlite3_column_text(stmt_, column);
-        return value != nullptr
-                   ? std::string(reinterpret_cast<const char*>(value),
-                                 static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
-                   : std::string();
-    }
-    std::int64_t integer(int column) const { return sqlite3_column_int64(stmt_, column); }
-    std::optional<std::int64_t> optionalInteger(int column) const {
-        if (sqlite3_column_type(stmt_, column) == SQLITE_NULL)
-            return std::nullopt;
-        return integer(column);
-    }
-    std::vector<char> blob(int column) const {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
-        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column));
-        std::vector<char> result(size);
-        if (bytes != nullptr)
-            std::copy_n(bytes, size, result.begin());
-        return result;
-    }
-
-private:
-    sqlite3_stmt* stmt_ = nullptr;
-};
 
 bool permissionsForbidWriting(const std::string& path) {
     std::error_code error;
@@ -301,8 +182,9 @@ std::optional<std::int64_t> HistoryDatabase::recordOperation(const PrinterKey& p
                          "op_step, label, port, started_at, ended_at, result_code, "
                          "field_error, port_status, printer_status, fiscal_status, "
                          "result_line, request_block, table_errors, command, answer, "
-                         "command_log, plan_lines) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
-                         "?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21)");
+                         "command_log, plan_lines, seq) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+                         "?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, " +
+                             std::string(kNextSequence) + ")");
         insert.bind(1, *printerRow)
             .bindOptional(2, entry.interventionId)
             .bind(3, kindName(entry.kind))
@@ -373,8 +255,9 @@ HistoryDatabase::beginIntervention(std::optional<std::int64_t> printerId, std::s
                                    std::string_view at) {
     if (!writable())
         return std::nullopt;
-    Statement insert(
-        db_, "INSERT INTO interventions (printer_id, kind, started_at) VALUES (?1, ?2, ?3)");
+    Statement insert(db_, "INSERT INTO interventions (printer_id, kind, started_at, seq) VALUES "
+                          "(?1, ?2, ?3, " +
+                              std::string(kNextSequence) + ")");
     insert.bindOptional(1, printerId).bind(2, kind).bind(3, at);
     if (insert.step() != SQLITE_DONE) {
         fail("intervenção não registrada");
@@ -436,15 +319,16 @@ std::optional<std::int64_t> HistoryDatabase::printerId(const PrinterKey& printer
 
 std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) const {
     std::vector<HistoryEntry> result;
+    // A file only looked at is read as it is, even when it was written by an older program.
+    const std::string planLines = version_ >= 3 ? "o.plan_lines" : "''";
     const std::string operations =
         "SELECT o.id, o.printer_id, o.intervention_id, o.kind, o.op_type, o.op_step, o.label, "
         "o.port, o.started_at, o.ended_at, o.result_code, o.field_error, o.port_status, "
         "o.printer_status, o.fiscal_status, o.result_line, o.request_block, o.table_errors, "
-        "o.command, o.answer, o.command_log, o.plan_lines FROM operations o JOIN printers p ON "
-        "p.id = "
-        "o.printer_id" +
-        filterSql("o", "label");
-    Statement query(db_, operations.c_str());
+        "o.command, o.answer, o.command_log, " +
+        planLines + ", " + (version_ >= 4 ? "o.seq" : "0") +
+        " FROM operations o JOIN printers p ON p.id = o.printer_id" + filterSql("o", "label");
+    Statement query(db_, operations);
     bindFilter(query, filter);
     while (query.step() == SQLITE_ROW) {
         HistoryEntry entry;
@@ -470,14 +354,16 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
         entry.answer = query.text(19);
         entry.commandLog = query.text(20);
         entry.planLines = query.text(21);
+        entry.sequence = query.integer(22);
         result.push_back(std::move(entry));
     }
     const std::string interventions =
         "SELECT i.id, i.printer_id, i.kind, coalesce(p.port, ''), i.started_at, "
-        "coalesce(i.ended_at, ''), coalesce(i.outcome, '') FROM interventions i LEFT JOIN "
-        "printers p ON p.id = i.printer_id" +
+        "coalesce(i.ended_at, ''), coalesce(i.outcome, ''), " +
+        std::string(version_ >= 4 ? "i.seq" : "0") +
+        " FROM interventions i LEFT JOIN printers p ON p.id = i.printer_id" +
         filterSql("i", "kind");
-    Statement groups(db_, interventions.c_str());
+    Statement groups(db_, interventions);
     bindFilter(groups, filter);
     while (groups.step() == SQLITE_ROW) {
         HistoryEntry entry;
@@ -489,6 +375,7 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
         entry.startedAt = groups.text(4);
         entry.endedAt = groups.text(5);
         entry.resultLine = groups.text(6);
+        entry.sequence = groups.integer(7);
         Statement steps(db_, "SELECT at, description, succeeded FROM intervention_steps WHERE "
                              "intervention_id = ?1 ORDER BY id");
         steps.bind(1, entry.id);
@@ -496,15 +383,14 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
             entry.steps.push_back({steps.text(0), steps.text(1), steps.integer(2) != 0});
         result.push_back(std::move(entry));
     }
-    // Newest first; an intervention starts before its own operations, so it ends up below them.
-    std::stable_sort(
-        result.begin(), result.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
-            if (a.startedAt != b.startedAt)
-                return a.startedAt > b.startedAt;
-            if ((a.kind == EntryKind::Intervention) != (b.kind == EntryKind::Intervention))
-                return b.kind == EntryKind::Intervention;
-            return a.id > b.id;
-        });
+    // Newest first, and within a second in the order of recording: an intervention starts
+    // before its own operations, so it ends up below them, and above what came before it.
+    std::stable_sort(result.begin(), result.end(),
+                     [](const HistoryEntry& a, const HistoryEntry& b) {
+                         if (a.startedAt != b.startedAt)
+                             return a.startedAt > b.startedAt;
+                         return a.sequence > b.sequence;
+                     });
     return result;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/engine/history/HistoryRecords.h"
+#include "core/engine/history/HistorySchema.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +18,6 @@ struct sqlite3;
 namespace morvelan::history {
 
 inline constexpr const char* kHistoryFileName = "historico.db";
-inline constexpr int kSchemaVersion = 3;
 
 enum class HistoryState { Writable, ReadOnly, Damaged, NewerSchema, Unavailable, Missing };
 enum class OpenMode { ReadWrite, ReadOnly };

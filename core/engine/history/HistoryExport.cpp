@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 namespace morvelan::history {
 namespace {
@@ -60,9 +61,28 @@ const PrinterSeen* findPrinter(const std::vector<PrinterSeen>& printers,
 } // namespace
 
 std::string operationCode(const HistoryEntry& entry) {
+    if (entry.kind == EntryKind::RawCommand) {
+        // The code and the extension, up to the first field.
+        const auto second = entry.command.find('|', entry.command.find('|') + 1);
+        return entry.command.substr(0, second);
+    }
     if (entry.kind != EntryKind::Operation)
         return {};
     return std::to_string(entry.type) + "." + std::to_string(entry.step);
+}
+
+std::string whatRan(const HistoryEntry& entry) {
+    if (entry.kind == EntryKind::RawCommand && !entry.command.empty())
+        return entry.label + ": " + entry.command;
+    if (entry.kind == EntryKind::Script && !entry.command.empty())
+        return entry.label + ": " + std::filesystem::path(entry.command).filename().string();
+    return entry.label;
+}
+
+std::string listedFunction(const HistoryEntry& entry) {
+    if (entry.kind == EntryKind::Operation)
+        return operationCode(entry) + " " + entry.label;
+    return whatRan(entry);
 }
 
 std::string toCsv(const std::vector<HistoryEntry>& entries,
@@ -80,7 +100,7 @@ std::string toCsv(const std::vector<HistoryEntry>& entries,
                                       printer != nullptr ? printer->key.mfdSerial : std::string(),
                                       entry.port,
                                       operationCode(entry),
-                                      entry.label,
+                                      whatRan(entry),
                                       entry.resultLine,
                                       entry.tableErrors};
         bool first = true;
@@ -162,7 +182,7 @@ std::string summaryHtml(const PrinterSeen& printer, const std::vector<HistoryEnt
             "<th>Término</th><th>Função</th><th>Resultado</th></tr>";
     for (const HistoryEntry& entry : entries) {
         page += "<tr><td>" + html(entry.startedAt) + "</td><td>" + html(entry.endedAt) +
-                "</td><td>" + html(entry.label) + "</td><td>" + html(entry.resultLine);
+                "</td><td>" + html(listedFunction(entry)) + "</td><td>" + html(entry.resultLine);
         for (const InterventionStep& step : entry.steps)
             page += "<br>" + html(step.at) + " " + html(step.description);
         if (!entry.tableErrors.empty())

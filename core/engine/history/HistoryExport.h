@@ -22,8 +22,17 @@ std::string summaryHtml(const PrinterSeen& printer, const std::vector<HistoryEnt
 // The decoded texts under the response panel's captions, then what was sent and answered.
 std::string detailsText(const HistoryEntry& entry);
 
-// The operation code as the tree numbers it ("6.7"); empty for rows without one.
+// The operation code as the tree numbers it ("6.7"); for a raw command, its code and extension
+// ("0107|0000"); empty for rows without one.
 std::string operationCode(const HistoryEntry& entry);
+
+// The row's label and what ran under it: a raw command's text ("Comando avulso: 0107|0000|JOSÉ"),
+// a script's file name ("Execução de script: config.SEQ").
+std::string whatRan(const HistoryEntry& entry);
+
+// The function as the lists show it: an operation's code and name ("6.7 Alíquotas"), what ran for
+// the other rows.
+std::string listedFunction(const HistoryEntry& entry);
 
 // The request block readable: its texts, with each run of zero bytes shown as " | " and other
 // control bytes as \xNN.

@@ -1,5 +1,6 @@
 // The records of the service history: the printers the program talked to, the operations it ran
-// on them and the interventions that group several operations. Texts are UTF-8; times are local
+// on them and the interventions that group several operations. Texts are UTF-8 (bytes that are
+// not, such as a file name's, are kept as "\xNN"); times are local
 // "AAAA-MM-DD hh:mm:ss" texts, which sort as they read and which the sqlite3 tool shows as they
 // are.
 #pragma once
@@ -36,6 +37,9 @@ struct InterventionStep {
 // One row of a printer's history: an operation, or an intervention with its steps.
 struct HistoryEntry {
     std::int64_t id = 0;
+    // The order rows were recorded in, shared by operations and interventions: rows of the same
+    // second keep the order they happened in.
+    std::int64_t sequence = 0;
     EntryKind kind = EntryKind::Operation;
     std::optional<std::int64_t> printerId;
     std::optional<std::int64_t> interventionId; // the intervention an operation belongs to
@@ -56,7 +60,7 @@ struct HistoryEntry {
     std::string planLines; // the change plan confirmed before a table send
     std::string command;   // raw command, or the script's path
     std::string answer;
-    std::string commandLog;
+    std::string commandLog; // a script's log, bounded as the executor keeps it for the history
     std::vector<InterventionStep> steps;
 };
 

@@ -3,6 +3,7 @@
 #include "core/engine/history/HistoryDatabase.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
+#include "core/base/Utf8Text.h"
 #include "core/engine/Engine.h"
 #include "core/engine/history/HistoryExport.h"
 #include "core/engine/history/HistoryRecorder.h"
@@ -77,11 +78,16 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
         ASSERT_TRUE(database.writable()) << database.problem();
         ASSERT_TRUE(
             database.recordOperation(kFirst, entry("2026-03-01 10:00:00", "Data e hora", 5)));
+        ASSERT_TRUE(
+            database.beginIntervention(std::nullopt, kBackupIntervention, "2026-03-01 10:00:00"));
     }
     EXPECT_EQ(scalar(path, "PRAGMA journal_mode"), "wal");
-    // The file as the first version left it: no indexes, no plan lines, version 1.
+    // The file as the first version left it: no indexes, no plan lines, no order of recording,
+    // version 1.
     execute(path, "DROP INDEX operations_by_printer; DROP INDEX interventions_by_printer;"
-                  "ALTER TABLE operations DROP COLUMN plan_lines; PRAGMA user_version = 1;");
+                  "DROP INDEX operations_by_seq; DROP INDEX interventions_by_seq;"
+                  "ALTER TABLE operations DROP COLUMN seq; ALTER TABLE interventions DROP COLUMN "
+                  "seq; ALTER TABLE operations DROP COLUMN plan_lines; PRAGMA user_version = 1;");
 
     HistoryDatabase reopened(path);
     ASSERT_TRUE(reopened.writable()) << reopened.problem();
@@ -92,8 +98,58 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
     EXPECT_EQ(scalar(path, "SELECT count(*) FROM pragma_table_info('operations') WHERE name = "
                            "'plan_lines'"),
               "1");
+    // The order the older program showed: within a second, an intervention below operations.
     EXPECT_EQ(starts(reopened.entries({})),
-              (std::vector<std::string>{"2026-03-01 10:00:00 Data e hora"}));
+              (std::vector<std::string>{"2026-03-01 10:00:00 Data e hora",
+                                        "2026-03-01 10:00:00 Cópia de segurança"}));
+}
+
+TEST(HistoryDatabase, RowsOfTheSameSecondKeepTheOrderTheyHappenedIn) {
+    TempDir dir;
+    HistoryDatabase database(dir.file(kHistoryFileName));
+    const std::string second = "2026-03-09 10:00:00";
+    HistoryEntry send = entry(second, kRawCommandLabel, 0);
+    send.kind = EntryKind::RawCommand;
+    ASSERT_TRUE(database.recordOperation(kFirst, send));
+    const auto printer = database.printerId(kFirst);
+    const auto backup = database.beginIntervention(printer, kBackupIntervention, second);
+    ASSERT_TRUE(backup);
+    HistoryEntry reading = entry(second, "Clichê", 2);
+    reading.interventionId = backup;
+    ASSERT_TRUE(database.recordOperation(kFirst, reading));
+    ASSERT_TRUE(database.endIntervention(*backup, second, "Configuração do ECF salva"));
+    ASSERT_TRUE(database.beginIntervention(printer, kRestoreIntervention, second));
+    ASSERT_TRUE(database.recordOperation(kFirst, entry(second, "Data e hora", 5)));
+
+    EXPECT_EQ(starts(database.entries({})),
+              (std::vector<std::string>{
+                  second + " Data e hora", second + " " + kRestoreIntervention, second + " Clichê",
+                  second + " " + kBackupIntervention, second + " " + kRawCommandLabel}));
+}
+
+TEST(HistoryDatabase, TextsComeOutAsValidUtf8WhateverBytesWentIn) {
+    TempDir dir;
+    const std::string path = dir.file(kHistoryFileName);
+    {
+        HistoryDatabase database(path);
+        HistoryEntry script = entry("2026-03-09 10:00:00", kScriptLabel, 0);
+        script.kind = EntryKind::Script;
+        script.command = "/tmp/loja\xFF\xC9.SEQ";
+        ASSERT_TRUE(database.recordOperation(kFirst, script));
+        ASSERT_TRUE(database.recordOperation(kFirst, entry("2026-03-09 11:00:00", "Clichê", 2)));
+    }
+    // A row as a program that stored raw bytes left it.
+    execute(path, "UPDATE operations SET result_line = CAST(x'4572726f20ff' AS TEXT) WHERE "
+                  "label = 'Clichê'");
+
+    HistoryDatabase database(path);
+    const auto entries = database.entries({});
+    const std::string csv = toCsv(entries, database.printers());
+    EXPECT_EQ(validUtf8(csv), csv);
+    EXPECT_NE(csv.find(";Execução de script: loja\\xFF\\xC9.SEQ;"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(";Erro \\xFF;"), std::string::npos) << csv;
+    EXPECT_EQ(scalar(path, "SELECT command FROM operations WHERE kind = 'script'"),
+              "/tmp/loja\\xFF\\xC9.SEQ");
 }
 
 TEST(HistoryDatabase, FiltersSelectPrinterDatesAndFunction) {
@@ -146,6 +202,12 @@ TEST(HistoryExport, CsvIsUtf8WithBomSemicolonsAndQuotedFields) {
     sealing.kind = EntryKind::Intervention;
     sealing.label = "Seqüência de Lacração";
     sealing.startedAt = "2026-03-09 09:00:00";
+    HistoryEntry raw = entry("2026-03-09 08:00:00", kRawCommandLabel, 0);
+    raw.kind = EntryKind::RawCommand;
+    raw.command = "0107|0000|JOSÉ";
+    HistoryEntry script = entry("2026-03-09 07:00:00", kScriptLabel, 0);
+    script.kind = EntryKind::Script;
+    script.command = "/home/tecnico/scripts/config.SEQ";
 
     const std::string expected =
         "\xEF\xBB\xBF"
@@ -153,8 +215,12 @@ TEST(HistoryExport, CsvIsUtf8WithBomSemicolonsAndQuotedFields) {
         "2026-03-09 10:00:00;2026-03-09 10:00:05;QP-L30;KV0000000001;MFD0000000001;COM1;6.10;"
         "Totalizadores não fiscais;\"( 0006 ) - Erro; tente \"\"de novo\"\"\";\"linha 1\nlinha "
         "2\n\"\r\n"
-        "2026-03-09 09:00:00;;;;;;;Seqüência de Lacração;;\r\n";
-    EXPECT_EQ(toCsv({table, sealing}, {printer}), expected);
+        "2026-03-09 09:00:00;;;;;;;Seqüência de Lacração;;\r\n"
+        "2026-03-09 08:00:00;2026-03-09 08:00:00;;;;COM1;0107|0000;Comando avulso: "
+        "0107|0000|JOSÉ;( 0000 ) - Resultado sem erro;\r\n"
+        "2026-03-09 07:00:00;2026-03-09 07:00:00;;;;COM1;;Execução de script: config.SEQ;( 0000 "
+        ") - Resultado sem erro;\r\n";
+    EXPECT_EQ(toCsv({table, sealing, raw, script}, {printer}), expected);
 }
 
 class CountingReports {
