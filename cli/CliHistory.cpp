@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <filesystem>
 #include <map>
 
 namespace morvelan::cli {
@@ -28,6 +29,15 @@ bool isCalendarDate(const std::string& text) {
     return date.ok();
 }
 
+// "3 operações e 1 intervenção".
+std::string countText(const history::PruneCount& count) {
+    const auto noun = [](std::int64_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    return noun(count.operations, "operação", "operações") + " e " +
+           noun(count.interventions, "intervenção", "intervenções");
+}
+
 std::string historyPath(const std::string& directory) {
     return directory + "/" + history::kHistoryFileName;
 }
@@ -39,18 +49,22 @@ std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>
     HistoryOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "history" || arg == "--yes" || arg == "-y") {
+        if (arg == "history") {
             continue;
         }
-        if (arg == "--csv") {
-            options.csv = true;
+        if (arg == "--yes" || arg == "-y") {
+            options.yes = true;
+            continue;
+        }
+        if (arg == "--csv" || arg == "--prune") {
+            (arg == "--csv" ? options.csv : options.prune) = true;
             continue;
         }
         if (arg.starts_with("--home=") && arg.size() > 7) {
             options.home = arg.substr(7); // as the other commands take it
             continue;
         }
-        if (arg != "--serial" && arg != "--since" && arg != "--home") {
+        if (arg != "--serial" && arg != "--since" && arg != "--before" && arg != "--home") {
             error = "opção desconhecida: " + arg;
             return std::nullopt;
         }
@@ -67,8 +81,16 @@ std::optional<HistoryOptions> parseHistoryOptions(const std::vector<std::string>
             error = "data inválida em " + arg + " (use AAAA-MM-DD): " + value;
             return std::nullopt;
         } else {
-            options.since = value;
+            (arg == "--since" ? options.since : options.before) = value;
         }
+    }
+    if (options.prune != options.before.has_value()) {
+        error = "--prune e --before AAAA-MM-DD vão juntos";
+        return std::nullopt;
+    }
+    if (options.prune && (options.serial || options.since || options.csv)) {
+        error = "--prune não se combina com --serial, --since ou --csv";
+        return std::nullopt;
     }
     return options;
 }
@@ -107,6 +129,44 @@ int printHistory(const std::string& directory, const HistoryOptions& options, st
     return kExitSuccess;
 }
 
+int pruneHistory(const std::string& directory, const std::string& before, std::FILE* out,
+                 const Confirmation& how) {
+    const std::string path = historyPath(directory);
+    if (!std::filesystem::exists(path)) {
+        std::fprintf(out, "Nada a apagar: não há histórico em %s.\n", path.c_str());
+        return kExitSuccess;
+    }
+    history::HistoryDatabase database(path);
+    if (!database.writable()) {
+        std::fprintf(how.err, "morvelan-cli: %s\n", database.problem().c_str());
+        return kExitFailed;
+    }
+    const history::PruneCount planned = database.countBefore(before);
+    if (planned.operations == 0 && planned.interventions == 0) {
+        std::fprintf(out, "Nada a apagar: nenhum registro do histórico começou antes de %s.\n",
+                     before.c_str());
+        return kExitSuccess;
+    }
+    std::fprintf(out, "Apagar do histórico %s que começaram antes de %s (o histórico ocupa %s).\n",
+                 countText(planned).c_str(), before.c_str(),
+                 history::sizeText(database.sizeOnDisk()).c_str());
+    std::fflush(out);
+    if (!confirm(how, "Apagar estes registros do histórico?", "apagar", "nada foi apagado")) {
+        return kExitFailed;
+    }
+    const auto pruned = database.prune(before);
+    if (!pruned) {
+        std::fprintf(how.err, "morvelan-cli: %s\n", database.problem().c_str());
+        return kExitFailed;
+    }
+    if (!database.problem().empty()) {
+        std::fprintf(how.err, "morvelan-cli: %s\n", database.problem().c_str());
+    }
+    std::fprintf(out, "Apagados %s; o histórico ocupa agora %s.\n", countText(*pruned).c_str(),
+                 history::sizeText(database.sizeOnDisk()).c_str());
+    return kExitSuccess;
+}
+
 bool isHistoryCommand(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--home") {
@@ -118,7 +178,8 @@ bool isHistoryCommand(const std::vector<std::string>& args) {
     return false;
 }
 
-int runHistory(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+int runHistory(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in,
+               bool interactive) {
     std::string error;
     const auto options = parseHistoryOptions(args, error);
     if (!options) {
@@ -127,6 +188,10 @@ int runHistory(const std::vector<std::string>& args, std::FILE* out, std::FILE* 
     }
     const ProgramFiles files =
         prepareProgramFiles(options->home ? options->home->c_str() : nullptr);
+    if (options->prune) {
+        return pruneHistory(files.dataDirectory, *options->before, out,
+                            {err, in, options->yes, interactive});
+    }
     return printHistory(files.dataDirectory, *options, out, err);
 }
 

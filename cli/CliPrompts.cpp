@@ -29,11 +29,11 @@ void CliPrompts::waitForEnter() {
     readLine();
 }
 
-std::optional<std::string> CliPrompts::readLine() {
+std::optional<std::string> readAnswerLine(FILE* in) {
     // Read byte by byte from the descriptor, not through the stream's buffer, so that what the
     // poll of waitForInput sees is all there is to read. A stream in memory has no descriptor
     // and never waits.
-    const int fd = in_ != nullptr ? ::fileno(in_) : -1;
+    const int fd = in != nullptr ? ::fileno(in) : -1;
     std::string line;
     for (;;) {
         if (!waitForInput(fd)) {
@@ -43,7 +43,7 @@ std::optional<std::string> CliPrompts::readLine() {
         ssize_t n = 0;
         if (fd >= 0) {
             n = ::read(fd, &c, 1);
-        } else if (const int got = in_ != nullptr ? std::fgetc(in_) : EOF; got != EOF) {
+        } else if (const int got = in != nullptr ? std::fgetc(in) : EOF; got != EOF) {
             c = static_cast<char>(got);
             n = 1;
         }
@@ -58,6 +58,10 @@ std::optional<std::string> CliPrompts::readLine() {
         }
         line += c;
     }
+}
+
+std::optional<std::string> CliPrompts::readLine() {
+    return readAnswerLine(in_);
 }
 
 void CliPrompts::message(const std::string& title, const std::string& text, PromptIcon) {
@@ -95,6 +99,31 @@ void CliPrompts::chronometer(const std::string& text) {
         std::chrono::steady_clock::now() - start);
     std::fprintf(err_, "%s\n", elapsedText(elapsed.count()).c_str());
     std::fflush(err_);
+}
+
+bool confirm(const Confirmation& how, const char* question, const char* action,
+             const char* nothingDone) {
+    // An interrupt that came while the question was prepared is no confirmation, even with --yes.
+    if (stopSignal() != 0) {
+        std::fprintf(how.err, "morvelan-cli: %s\n", nothingDone);
+        return false;
+    }
+    if (how.yes) {
+        return true;
+    }
+    if (!how.interactive) {
+        std::fprintf(how.err, "morvelan-cli: %s: sem terminal para confirmar; use --yes para %s\n",
+                     nothingDone, action);
+        return false;
+    }
+    std::fprintf(how.err, "%s [s/N] ", question);
+    std::fflush(how.err);
+    const std::optional<std::string> answer = readAnswerLine(how.in);
+    if (answer && !answer->empty() && (answer->front() == 's' || answer->front() == 'S')) {
+        return true;
+    }
+    std::fprintf(how.err, "morvelan-cli: %s\n", nothingDone);
+    return false;
 }
 
 std::string elapsedText(long long milliseconds) {

@@ -43,6 +43,23 @@ private:
     std::thread::id mainThread_;
 };
 
+// How the technician confirms what changes the printer or the program's files: --yes confirms in
+// advance; without it a terminal asks, and without a terminal nothing is confirmed.
+struct Confirmation {
+    std::FILE* err;
+    std::FILE* in;
+    bool yes;
+    bool interactive;
+};
+
+// Asks `question` with "[s/N]" and reads the answer. A refusal is said on err: "nada foi
+// enviado" (`nothingDone`), and without a terminal, how to confirm ("use --yes para `action`").
+// One line typed at `in`, without its end; nothing at the input's end or once a stop signal came.
+std::optional<std::string> readAnswerLine(FILE* in);
+
+bool confirm(const Confirmation& how, const char* question, const char* action,
+             const char* nothingDone);
+
 // "%02d:%02d:%02d": minutes (modulo 60), seconds (modulo 60) and hundredths, as the script
 // chronometer shows the time taken to answer.
 std::string elapsedText(long long milliseconds);

@@ -395,26 +395,7 @@ bool CliSession::confirmRestore(const std::string& plan) {
 bool CliSession::confirmPlan(const std::string& plan, const char* question, const char* action) {
     std::fprintf(out_, "%s\n", plan.c_str());
     std::fflush(out_);
-    // An interrupt that came while the plan was prepared is no confirmation, even with --yes.
-    if (stopSignal() != 0) {
-        std::fputs("morvelan-cli: nada foi enviado\n", err_);
-        return false;
-    }
-    if (yes_) {
-        return true;
-    }
-    if (!interactive_) {
-        std::fprintf(err_,
-                     "morvelan-cli: nada foi enviado: sem terminal para confirmar; use --yes para "
-                     "%s\n",
-                     action);
-        return false;
-    }
-    if (answeredYes(question)) {
-        return true;
-    }
-    std::fputs("morvelan-cli: nada foi enviado\n", err_);
-    return false;
+    return confirm({err_, in_, yes_, interactive_}, question, action, "nada foi enviado");
 }
 
 int CliSession::restore(const std::string& path) {

@@ -11,7 +11,7 @@
 int main(int argc, char** argv) {
     using namespace morvelan::cli;
     if (const std::vector<std::string> args(argv + 1, argv + argc); isHistoryCommand(args))
-        return runHistory(args, stdout, stderr);
+        return runHistory(args, stdout, stderr, stdin, isatty(STDIN_FILENO) == 1);
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {

@@ -127,6 +127,11 @@ HistoryWindow::HistoryWindow(history::HistoryDatabase& database, Prompts& prompt
         layout->addWidget(problem);
     }
     layout->addWidget(panes, 1);
+    // The history grows with every run; its size tells when it is time to prune it.
+    auto* size =
+        new QLabel(qs("Tamanho do histórico: " + history::sizeText(m_database.sizeOnDisk())), this);
+    size->setObjectName(QStringLiteral("historySize"));
+    layout->addWidget(size);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -105,6 +106,11 @@ TEST_F(AppHistory, WindowFiltersAndExportsTheShownRows) {
     ASSERT_TRUE(printers && rows && function && details);
     EXPECT_EQ(printers->rowCount(), 1);
     EXPECT_EQ(rows->rowCount(), 2);
+    auto* size = window.findChild<QLabel*>(QStringLiteral("historySize"));
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->text().toStdString(),
+              "Tamanho do histórico: " + history::sizeText(database().sizeOnDisk()));
+    EXPECT_GT(database().sizeOnDisk(), 0U);
 
     function->setCurrentIndex(function->findText(QStringLiteral("Data e hora")));
     ASSERT_EQ(rows->rowCount(), 1);

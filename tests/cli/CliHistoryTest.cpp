@@ -85,10 +85,34 @@ TEST_F(CliHistory, OptionsAreTakenAsTheOtherCommandsTakeThemAndBadOnesRefused) {
         {"--since 2025-02-29", 2},
         {"--colour", 2},
         {"--home=", 2},
+        {"--prune", 2},
+        {"--before 2026-01-01", 2},
+        {"--prune --before 2026-04-31", 2},
+        {"--prune --before 2026-01-01 --csv", 2},
     };
     for (const auto& [args, code] : cases)
         EXPECT_EQ(cli("history " + std::string(args)).code, code) << args;
     EXPECT_EQ(cli("history --home=" + home.path()).code, 0);
+}
+
+TEST_F(CliHistory, PruneRemovesOnlyWhatTheTechnicianConfirmed) {
+    ASSERT_EQ(cli("send '0001|0000'").code, 0);
+    const std::string listed = cli("history").out;
+    ASSERT_FALSE(listed.empty());
+
+    EXPECT_EQ(cli("history --prune --before 2000-01-01 --yes").code, 0);
+    const CliRun unconfirmed = cli("history --prune --before 2999-01-01");
+    EXPECT_EQ(unconfirmed.code, 1);
+    EXPECT_NE(unconfirmed.out.find("Apagar do histórico 1 operação e 0 intervenções"),
+              std::string::npos)
+        << unconfirmed.out;
+    EXPECT_EQ(cli("history").out, listed);
+
+    const CliRun pruned = cli("--yes history --prune --before 2999-01-01");
+    EXPECT_EQ(pruned.code, 0);
+    EXPECT_NE(pruned.out.find("Apagados 1 operação e 0 intervenções"), std::string::npos)
+        << pruned.out;
+    EXPECT_EQ(cli("history").out, "");
 }
 
 } // namespace

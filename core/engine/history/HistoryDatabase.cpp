@@ -15,6 +15,13 @@ namespace {
 constexpr const char* kNextSequence = "(SELECT max(coalesce((SELECT max(seq) FROM operations), 0), "
                                       "coalesce((SELECT max(seq) FROM interventions), 0)) + 1)";
 
+// What started before ?1 ("AAAA-MM-DD"); an intervention goes whole, with its operations.
+constexpr const char* kInterventionsBefore =
+    "SELECT id FROM interventions WHERE substr(started_at, 1, 10) < ?1";
+const std::string kOperationsBefore =
+    std::string("FROM operations WHERE substr(started_at, 1, 10) < ?1 OR intervention_id IN (") +
+    kInterventionsBefore + ")";
+
 const char* kindName(EntryKind kind) {
     switch (kind) {
     case EntryKind::RawCommand:
@@ -403,6 +410,64 @@ std::vector<std::string> HistoryDatabase::functions(std::optional<std::int64_t> 
     while (query.step() == SQLITE_ROW)
         result.push_back(query.text(0));
     return result;
+}
+
+PruneCount HistoryDatabase::countBefore(std::string_view day) const {
+    Statement operations(db_, "SELECT count(*) " + kOperationsBefore);
+    Statement interventions(db_,
+                            std::string("SELECT count(*) FROM (") + kInterventionsBefore + ")");
+    operations.bind(1, day);
+    interventions.bind(1, day);
+    PruneCount count;
+    if (operations.step() == SQLITE_ROW)
+        count.operations = operations.integer(0);
+    if (interventions.step() == SQLITE_ROW)
+        count.interventions = interventions.integer(0);
+    return count;
+}
+
+std::optional<PruneCount> HistoryDatabase::prune(std::string_view day) {
+    if (!writable() || !execute("BEGIN IMMEDIATE"))
+        return std::nullopt;
+    const PruneCount count = countBefore(day);
+    const std::string deletions[] = {
+        "DELETE " + kOperationsBefore,
+        std::string("DELETE FROM intervention_steps WHERE intervention_id IN (") +
+            kInterventionsBefore + ")",
+        "DELETE FROM interventions WHERE substr(started_at, 1, 10) < ?1",
+        "DELETE FROM printers WHERE substr(last_contact, 1, 10) < ?1 AND id NOT IN (SELECT "
+        "printer_id FROM operations) AND id NOT IN (SELECT printer_id FROM interventions WHERE "
+        "printer_id IS NOT NULL)",
+    };
+    for (const std::string& sql : deletions) {
+        Statement deletion(db_, sql);
+        deletion.bind(1, day);
+        if (deletion.step() != SQLITE_DONE) {
+            fail("registros antigos não apagados");
+            execute("ROLLBACK");
+            return std::nullopt;
+        }
+    }
+    if (!execute("COMMIT")) {
+        execute("ROLLBACK");
+        return std::nullopt;
+    }
+    // The rows are gone once committed; a compaction that fails (another program reading the
+    // file) only leaves the file as large as it was, and problem() says so.
+    if (execute("VACUUM"))
+        execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    return count;
+}
+
+std::uintmax_t HistoryDatabase::sizeOnDisk() const {
+    std::uintmax_t size = 0;
+    for (const std::string& file : {path_, path_ + "-wal"}) {
+        std::error_code error;
+        const std::uintmax_t bytes = std::filesystem::file_size(file, error);
+        if (!error)
+            size += bytes;
+    }
+    return size;
 }
 
 } // namespace morvelan::history

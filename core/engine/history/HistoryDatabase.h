@@ -50,6 +50,10 @@ public:
     bool addStep(std::int64_t interventionId, const InterventionStep& step);
     bool endIntervention(std::int64_t interventionId, std::string_view at,
                          std::string_view outcome);
+    // Removes what started before `day` ("AAAA-MM-DD"): operations, and interventions whole with
+    // their steps and operations; then the printers nothing refers to any more. The file is
+    // compacted afterwards, so it shrinks on disk. Nothing on failure.
+    std::optional<PruneCount> prune(std::string_view day);
 
     // ---- Reads (empty when the file cannot be read) ----
     std::vector<PrinterSeen> printers() const;
@@ -58,6 +62,10 @@ public:
     std::vector<HistoryEntry> entries(const HistoryFilter& filter) const;
     // The labels found in a printer's history, for the function filter.
     std::vector<std::string> functions(std::optional<std::int64_t> printerId) const;
+    // What prune(day) would remove.
+    PruneCount countBefore(std::string_view day) const;
+    // The bytes the history takes on disk: the file and its write-ahead log.
+    std::uintmax_t sizeOnDisk() const;
 
 private:
     void open(OpenMode mode);

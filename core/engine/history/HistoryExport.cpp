@@ -85,6 +85,24 @@ std::string listedFunction(const HistoryEntry& entry) {
     return whatRan(entry);
 }
 
+std::string sizeText(std::uintmax_t bytes) {
+    constexpr std::array<const char*, 4> kUnits = {"bytes", "KB", "MB", "GB"};
+    if (bytes < 1024)
+        return std::to_string(bytes) + " bytes";
+    double value = static_cast<double>(bytes);
+    std::size_t unit = 0;
+    while (value >= 1024 && unit + 1 < kUnits.size()) {
+        value /= 1024;
+        ++unit;
+    }
+    char text[32] = {};
+    std::snprintf(text, sizeof text, "%.1f %s", value, kUnits[unit]);
+    // A decimal comma, as the technician writes numbers.
+    std::string result = text;
+    std::replace(result.begin(), result.end(), '.', ',');
+    return result;
+}
+
 std::string toCsv(const std::vector<HistoryEntry>& entries,
                   const std::vector<PrinterSeen>& printers) {
     std::string csv = "\xEF\xBB\xBF";

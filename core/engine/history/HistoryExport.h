@@ -4,6 +4,7 @@
 
 #include "core/engine/history/HistoryRecords.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ std::string whatRan(const HistoryEntry& entry);
 // The function as the lists show it: an operation's code and name ("6.7 Alíquotas"), what ran for
 // the other rows.
 std::string listedFunction(const HistoryEntry& entry);
+
+// A size as the technician reads it: "812 bytes", "3,4 MB".
+std::string sizeText(std::uintmax_t bytes);
 
 // The request block readable: its texts, with each run of zero bytes shown as " | " and other
 // control bytes as \xNN.

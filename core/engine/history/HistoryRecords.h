@@ -73,6 +73,12 @@ struct HistoryFilter {
     std::optional<std::string> function = std::nullopt; // the label
 };
 
+// What pruning removes, or would remove.
+struct PruneCount {
+    std::int64_t operations = 0;
+    std::int64_t interventions = 0;
+};
+
 // A run is a success exactly when the printer answered "0000".
 bool succeeded(const HistoryEntry& entry);
 

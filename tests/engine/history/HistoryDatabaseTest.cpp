@@ -152,6 +152,41 @@ TEST(HistoryDatabase, TextsComeOutAsValidUtf8WhateverBytesWentIn) {
               "/tmp/loja\\xFF\\xC9.SEQ");
 }
 
+TEST(HistoryDatabase, PruneRemovesWhatStartedBeforeTheDayAndShrinksTheFile) {
+    TempDir dir;
+    HistoryDatabase database(dir.file(kHistoryFileName));
+    HistoryEntry old = entry("2026-01-10 10:00:00", "Data e hora", 5);
+    old.commandLog = std::string(16384, 'x');
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(database.recordOperation(kSecond, old));
+    // An intervention begun the evening before goes whole, with the operation it ran after
+    // midnight.
+    const auto sealing =
+        database.beginIntervention(std::nullopt, kSealingIntervention, "2026-01-31 23:59:59");
+    ASSERT_TRUE(sealing);
+    HistoryEntry late = entry("2026-02-01 00:00:01", "Clichê", 2);
+    late.interventionId = sealing;
+    ASSERT_TRUE(database.recordOperation(kFirst, late));
+    ASSERT_TRUE(database.addStep(*sealing, {"2026-02-01 00:00:01", "Clichê", true}));
+    ASSERT_TRUE(database.recordOperation(kFirst, entry("2026-02-01 10:00:00", "Data e hora", 5)));
+    const auto sizeBefore = database.sizeOnDisk();
+
+    const PruneCount planned = database.countBefore("2026-02-01");
+    EXPECT_EQ(planned.operations, 101);
+    EXPECT_EQ(planned.interventions, 1);
+    const auto pruned = database.prune("2026-02-01");
+    ASSERT_TRUE(pruned) << database.problem();
+    EXPECT_EQ(pruned->operations, planned.operations);
+    EXPECT_EQ(pruned->interventions, planned.interventions);
+    EXPECT_EQ(starts(database.entries({})),
+              (std::vector<std::string>{"2026-02-01 10:00:00 Data e hora"}));
+    // The printer nothing refers to any more goes too.
+    ASSERT_EQ(database.printers().size(), 1U);
+    EXPECT_EQ(database.printers()[0].key.model, kFirst.model);
+    EXPECT_LT(database.sizeOnDisk(), sizeBefore / 4);
+    EXPECT_TRUE(database.problem().empty()) << database.problem();
+}
+
 TEST(HistoryDatabase, FiltersSelectPrinterDatesAndFunction) {
     TempDir dir;
     HistoryDatabase database(dir.file(kHistoryFileName));
