@@ -327,13 +327,17 @@ std::optional<std::int64_t> HistoryDatabase::printerId(const PrinterKey& printer
 std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) const {
     std::vector<HistoryEntry> result;
     // A file only looked at is read as it is, even when it was written by an older program.
+    // Without an order of recording, a second's operations come above its interventions, as that
+    // program listed them.
     const std::string planLines = version_ >= 3 ? "o.plan_lines" : "''";
+    const std::string operationOrder = version_ >= 4 ? "o.seq" : "o.id + 4294967296";
+    const std::string interventionOrder = version_ >= 4 ? "i.seq" : "i.id";
     const std::string operations =
         "SELECT o.id, o.printer_id, o.intervention_id, o.kind, o.op_type, o.op_step, o.label, "
         "o.port, o.started_at, o.ended_at, o.result_code, o.field_error, o.port_status, "
         "o.printer_status, o.fiscal_status, o.result_line, o.request_block, o.table_errors, "
         "o.command, o.answer, o.command_log, " +
-        planLines + ", " + (version_ >= 4 ? "o.seq" : "0") +
+        planLines + ", " + operationOrder +
         " FROM operations o JOIN printers p ON p.id = o.printer_id" + filterSql("o", "label");
     Statement query(db_, operations);
     bindFilter(query, filter);
@@ -367,8 +371,7 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
     const std::string interventions =
         "SELECT i.id, i.printer_id, i.kind, coalesce(p.port, ''), i.started_at, "
         "coalesce(i.ended_at, ''), coalesce(i.outcome, ''), " +
-        std::string(version_ >= 4 ? "i.seq" : "0") +
-        " FROM interventions i LEFT JOIN printers p ON p.id = i.printer_id" +
+        interventionOrder + " FROM interventions i LEFT JOIN printers p ON p.id = i.printer_id" +
         filterSql("i", "kind");
     Statement groups(db_, interventions);
     bindFilter(groups, filter);

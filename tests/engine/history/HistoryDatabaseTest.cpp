@@ -88,6 +88,10 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
                   "DROP INDEX operations_by_seq; DROP INDEX interventions_by_seq;"
                   "ALTER TABLE operations DROP COLUMN seq; ALTER TABLE interventions DROP COLUMN "
                   "seq; ALTER TABLE operations DROP COLUMN plan_lines; PRAGMA user_version = 1;");
+    // The order the older program showed: within a second, an intervention below operations.
+    const std::vector<std::string> order = {"2026-03-01 10:00:00 Data e hora",
+                                            "2026-03-01 10:00:00 Cópia de segurança"};
+    EXPECT_EQ(starts(HistoryDatabase(path, OpenMode::ReadOnly).entries({})), order);
 
     HistoryDatabase reopened(path);
     ASSERT_TRUE(reopened.writable()) << reopened.problem();
@@ -98,10 +102,7 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
     EXPECT_EQ(scalar(path, "SELECT count(*) FROM pragma_table_info('operations') WHERE name = "
                            "'plan_lines'"),
               "1");
-    // The order the older program showed: within a second, an intervention below operations.
-    EXPECT_EQ(starts(reopened.entries({})),
-              (std::vector<std::string>{"2026-03-01 10:00:00 Data e hora",
-                                        "2026-03-01 10:00:00 Cópia de segurança"}));
+    EXPECT_EQ(starts(reopened.entries({})), order);
 }
 
 TEST(HistoryDatabase, RowsOfTheSameSecondKeepTheOrderTheyHappenedIn) {
