@@ -126,7 +126,7 @@ int listFunctions(std::FILE* out) {
 
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
                        bool interactive)
-    : out_(out), err_(err), interactive_(interactive), yes_(options.yes),
+    : out_(out), err_(err), in_(in), interactive_(interactive), yes_(options.yes),
       prompts_(err, in, interactive && !options.yes) {
     // --home, else the program's own choice: the same files the window program uses.
     const auto files = prepareProgramFiles(options.home ? options.home->c_str() : nullptr);

@@ -73,6 +73,7 @@ private:
 
     std::FILE* out_;
     std::FILE* err_;
+    std::FILE* in_;
     bool interactive_;
     bool yes_;
     CliPrompts prompts_;
