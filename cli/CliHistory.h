@@ -20,8 +20,8 @@ class Engine;
 namespace morvelan::cli {
 
 inline constexpr const char* kHistoryUsage =
-    "Historico: morvelan-cli [--home DIR] history [--serial NUMERO] [--since AAAA-MM-DD] [--csv]\n"
-    "  lista o que foi feito nas impressoras, da operacao mais recente para a mais antiga\n"
+    "Histórico: morvelan-cli [--home DIR] history [--serial NÚMERO] [--since AAAA-MM-DD] [--csv]\n"
+    "  lista o que foi feito nas impressoras, da operação mais recente para a mais antiga\n"
     "           morvelan-cli [--home DIR] [--yes] history --prune --before AAAA-MM-DD\n"
     "  apaga do histórico o que começou antes da data\n";
 

@@ -11,30 +11,30 @@ const char* const kUsage =
     "Comandos:\n"
     "  status             detecta a impressora e mostra o seu estado\n"
     "  send 'CCCC|EEEE|...'  envia um comando e mostra a resposta\n"
-    "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saida padrao\n"
-    "  backup ARQUIVO.cmd salva a configuracao do ECF num novo arquivo de comandos\n"
-    "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuracao do arquivo\n"
-    "  apply ARQUIVO.cmd [--only CODIGO,...]\n"
-    "                     como o restore, so com as funcoes escolhidas (ex.: --only 6.2,6.9)\n"
+    "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saída padrão\n"
+    "  backup ARQUIVO.cmd salva a configuração do ECF num novo arquivo de comandos\n"
+    "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuração do arquivo\n"
+    "  apply ARQUIVO.cmd [--only CÓDIGO,...]\n"
+    "                     como o restore, só com as funções escolhidas (ex.: --only 6.2,6.9)\n"
     "  seal PERFIL.cmd [--clock-from-pc]\n"
-    "                     sequencia de lacracao: os sete passos com os dados do perfil; com\n"
+    "                     sequência de lacração: os sete passos com os dados do perfil; com\n"
     "                     --clock-from-pc, a data e hora deste computador\n"
-    "  list               lista as funcoes: codigo, grupo :: item e o que cada uma faz\n"
-    "  read CODIGO [--json]  le da impressora o que a funcao (ex.: 7.4) mostra, um campo por\n"
+    "  list               lista as funções: código, grupo :: item e o que cada uma faz\n"
+    "  read CÓDIGO [--json]  lê da impressora o que a função (ex.: 7.4) mostra, um campo por\n"
     "                     linha; com --json, um objeto JSON\n"
-    "  history [--serial NUMERO] [--since AAAA-MM-DD] [--csv]\n"
-    "                     lista o historico de intervencoes, da mais recente para a mais antiga\n"
+    "  history [--serial NÚMERO] [--since AAAA-MM-DD] [--csv]\n"
+    "                     lista o histórico de intervenções, da mais recente para a mais antiga\n"
     "\n"
-    "Opcoes:\n"
-    "  --home DIR         diretorio do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
-    "  --yes, -y          nao espera pelas mensagens \"#\" do script; confirma o restore,\n"
-    "                     o apply e o seal, e o backup sobre um arquivo que ja existe\n"
+    "Opções:\n"
+    "  --home DIR         diretório do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
+    "  --yes, -y          não espera pelas mensagens \"#\" do script; confirma o restore,\n"
+    "                     o apply e o seal, e o backup sobre um arquivo que já existe\n"
     "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
-    "  --version          mostra a versao\n"
+    "  --version          mostra a versão\n"
     "\n"
-    "Codigos de saida: 0 todos os comandos responderam 0000; 1 um comando ou a operacao\n"
-    "falhou (ou SIGTERM); 2 uso incorreto ou arquivo ilegivel; 3 sem biblioteca ou sem\n"
+    "Códigos de saída: 0 todos os comandos responderam 0000; 1 um comando ou a operação\n"
+    "falhou (ou SIGTERM); 2 uso incorreto ou arquivo ilegível; 3 sem biblioteca ou sem\n"
     "impressora; 130 interrompido com Ctrl+C.\n";
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -58,14 +58,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.clockFromPc = true;
         } else if (arg == "--only" || arg.starts_with("--only=")) {
             if (arg == "--only" && ++i == args.size()) {
-                error = "--only precisa dos codigos das funcoes (ex.: 6.2,6.9)";
+                error = "--only precisa dos códigos das funções (ex.: 6.2,6.9)";
                 return std::nullopt;
             }
             options.only = arg == "--only" ? args[i] : arg.substr(7);
         } else if (arg == "--home" || arg.starts_with("--home=")) {
             if (arg == "--home") {
                 if (++i == args.size()) {
-                    error = "--home precisa de um diretorio";
+                    error = "--home precisa de um diretório";
                     return std::nullopt;
                 }
                 options.home = args[i];
@@ -73,7 +73,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
                 options.home = arg.substr(7);
             }
             if (options.home->empty()) {
-                error = "--home precisa de um diretorio";
+                error = "--home precisa de um diretório";
                 return std::nullopt;
             }
         } else if (arg == "--") {
@@ -115,28 +115,28 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
-        error = wanted == 1 ? name + " nao tem argumentos"
+        error = wanted == 1 ? name + " não tem argumentos"
                             : name + " precisa de " +
                                   (name == "send"   ? "um comando"
                                    : name == "run"  ? "um arquivo de script"
-                                   : name == "read" ? "o codigo de uma funcao (ex.: 7.4)"
+                                   : name == "read" ? "o código de uma função (ex.: 7.4)"
                                    : name == "seal" ? "um perfil (arquivo de comandos)"
                                                     : "um arquivo de comandos");
         return std::nullopt;
     }
     // Every other command prints texts of its own; a JSON flag there would be silently ignored.
     if (options.json && options.command != Command::Read) {
-        error = "--json so vale para o comando read";
+        error = "--json só vale para o comando read";
         return std::nullopt;
     }
     if (options.clockFromPc && options.command != Command::Seal) {
-        error = "--clock-from-pc so vale para o comando seal";
+        error = "--clock-from-pc só vale para o comando seal";
         return std::nullopt;
     }
     if (options.only && (options.command != Command::Apply || !parseFunctionCodes(*options.only))) {
         error = options.command != Command::Apply
-                    ? "--only so vale para o comando apply"
-                    : "--only precisa dos codigos das funcoes separados por virgula (ex.: 6.2,6.9)";
+                    ? "--only só vale para o comando apply"
+                    : "--only precisa dos códigos das funções separados por vírgula (ex.: 6.2,6.9)";
         return std::nullopt;
     }
     if (wanted == 2) {
