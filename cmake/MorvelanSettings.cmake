@@ -41,6 +41,7 @@ if(MORVELAN_SANITIZE)
     -fno-omit-frame-pointer)
   target_link_options(morvelan_settings INTERFACE -fsanitize=address,undefined,float-cast-overflow)
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/Hardening.cmake)
 
 # morvelan_add_test(NAME SOURCES... LIBS...): one GoogleTest program registered with CTest.
 function(morvelan_add_test name)
