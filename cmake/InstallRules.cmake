@@ -5,6 +5,20 @@ set(MORVELAN_DESKTOP_ID org.morvelan.Morvelan)
 set(MORVELAN_DESKTOP_SOURCE ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(MORVELAN_DESKTOP_BUILD ${PROJECT_BINARY_DIR}/desktop)
 
+# Files the build makes only to be installed (compressed pages), built with `all`.
+add_custom_target(morvelan_installed_files ALL)
+
+# morvelan_gzip(INPUT OUTPUT): OUTPUT made from INPUT as Debian ships such files, at the highest
+# compression and without the input's name and time, so that two builds give the same bytes.
+function(morvelan_gzip input output)
+  get_filename_component(folder ${output} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  add_custom_command(OUTPUT ${output}
+    COMMAND sh -c "gzip -9n <\"$0\" >\"$1\"" ${input} ${output}
+    DEPENDS ${input} VERBATIM)
+  target_sources(morvelan_installed_files PRIVATE ${output})
+endfunction()
+
 foreach(program morvelan morvelan-cli korva-sim)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -23,10 +37,17 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvelan/html)
 
 configure_file(${MORVELAN_DESKTOP_SOURCE}/morvelan.1 ${MORVELAN_DESKTOP_BUILD}/morvelan.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/korva/src/sim/korva-sim.1 ${MORVELAN_DESKTOP_BUILD}/korva-sim.1
+  @ONLY)
 configure_file(${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.metainfo.xml
   ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml @ONLY)
-install(FILES ${MORVELAN_DESKTOP_BUILD}/morvelan.1 ${PROJECT_SOURCE_DIR}/cli/morvelan-cli.1
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages go in compressed, as man-db reads them and Debian ships them.
+foreach(page ${MORVELAN_DESKTOP_BUILD}/morvelan.1 ${PROJECT_SOURCE_DIR}/cli/morvelan-cli.1
+        ${MORVELAN_DESKTOP_BUILD}/korva-sim.1)
+  get_filename_component(name ${page} NAME)
+  morvelan_gzip(${page} ${PROJECT_BINARY_DIR}/man/${name}.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/man/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 if(MORVELAN_GUI)
   install(FILES ${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.desktop
