@@ -5,7 +5,7 @@ set(MORVELAN_DESKTOP_ID org.morvelan.Morvelan)
 set(MORVELAN_DESKTOP_SOURCE ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(MORVELAN_DESKTOP_BUILD ${PROJECT_BINARY_DIR}/desktop)
 
-# Files the build makes only to be installed (compressed pages), built with `all`.
+# Files the build makes only to be installed (compressed pages, icon sizes), built with `all`.
 add_custom_target(morvelan_installed_files ALL)
 
 # morvelan_gzip(INPUT OUTPUT): OUTPUT made from INPUT as Debian ships such files, at the highest
@@ -54,12 +54,7 @@ if(MORVELAN_GUI)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  # Drawn by resources/desktop/draw_app_icon.py.
-  foreach(size 16 22 24 32 48 64 128 256)
-    install(FILES ${MORVELAN_DESKTOP_SOURCE}/icons/morvelan-${size}.png
-      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-      RENAME morvelan.png)
-  endforeach()
+  include(${PROJECT_SOURCE_DIR}/packaging/AppIcon.cmake)
 endif()
 
 if(BUILD_TESTING AND MORVELAN_GUI)

@@ -10,7 +10,7 @@ packages=(
   libssl-dev zlib1g-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   openssl libsqlite3-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream librsvg2-bin
   ccache
 )
 
