@@ -63,6 +63,14 @@ if(BUILD_TESTING AND MORVELAN_GUI)
             ${MORVELAN_DESKTOP_SOURCE}/${MORVELAN_DESKTOP_ID}.desktop
             ${MORVELAN_DESKTOP_BUILD}/${MORVELAN_DESKTOP_ID}.metainfo.xml)
   set_tests_properties(desktop_files_validate PROPERTIES SKIP_RETURN_CODE 77 LABELS packaging)
+  # The hardening is looked for only where Hardening.cmake applied it, checked functions included.
+  set(hardened)
+  if(MORVELAN_HARDENED AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+    set(hardened --hardened)
+  endif()
+  add_test(NAME install_tree_complete
+    COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/check-install-tree.sh ${PROJECT_BINARY_DIR} ${hardened})
+  set_tests_properties(install_tree_complete PROPERTIES LABELS packaging)
 endif()
 
 include(${PROJECT_SOURCE_DIR}/packaging/DebianPackage.cmake)
