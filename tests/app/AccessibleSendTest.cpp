@@ -2,16 +2,12 @@
 // send replaces the form from inside the form's own click and then waits in an event loop of its
 // own, in which the client's questions are answered.
 #include "Models.h"
-#include "RecordingPrompts.h"
-#include "StateFile.h"
-#include "gui/app/CLeftView.h"
-#include "gui/app/CMainFrame.h"
+#include "VirtualPrinterFrame.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -33,28 +29,12 @@ void readTree(QAccessibleInterface* node) {
         readTree(node->child(i));
 }
 
-struct AppAccessibleSend : testing::Test {
-    QTemporaryDir programDir;
-    CMorvelanDoc document;
-    test::RecordingPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
-
+struct AppAccessibleSend : test::VirtualPrinterFrame {
     void SetUp() override {
-        korva::modifyState(std::getenv("KORVA_SIM_STATE"), [](korva::PrinterState& s) {
+        startOn([](korva::PrinterState& s) {
             s = korva::factoryState(korva::defaultModel());
             s.header = {"EMPRESA MODELO LTDA", "", "RUA DAS FLORES 100", ""};
         });
-        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
-                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
-        frame->show();
-    }
-    void pick(int group, int item) const {
-        auto* tree = frame->functionTree();
-        for (auto* entry : tree->findItems(QStringLiteral("%1.%2 - ")
-                                               .arg(group, 2, 10, QLatin1Char('0'))
-                                               .arg(item, 2, 10, QLatin1Char('0')),
-                                           Qt::MatchStartsWith | Qt::MatchRecursive))
-            Q_EMIT tree->itemPressed(entry, 0);
     }
 };
 

@@ -2,19 +2,15 @@
 // intervention with its steps, and the window shows, filters and exports it.
 #include "gui/app/HistoryWindow.h"
 #include "Models.h"
-#include "RecordingPrompts.h"
-#include "StateFile.h"
+#include "VirtualPrinterFrame.h"
 #include "core/engine/history/HistoryExport.h"
-#include "gui/app/CMainFrame.h"
 #include "gui/app/HistoryKeeper.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -34,30 +30,15 @@ std::string fileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct AppHistory : testing::Test {
-    QTemporaryDir programDir;
-    CMorvelanDoc document;
-    test::RecordingPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
-
+struct AppHistory : test::VirtualPrinterFrame {
     void SetUp() override {
-        korva::modifyState(std::getenv("KORVA_SIM_STATE"), [](korva::PrinterState& s) {
-            s = korva::factoryState(korva::defaultModel());
-        });
-        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
-                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
-        frame->show();
+        startOn([](korva::PrinterState& s) { s = korva::factoryState(korva::defaultModel()); });
     }
     history::HistoryDatabase& database() const { return frame->history().database(); }
     void press(const char* button) const {
         auto* pushed = frame->currentForm()->findChild<QPushButton*>(QString::fromLatin1(button));
         ASSERT_NE(pushed, nullptr) << button;
-        QEventLoop loop;
-        QTimer::singleShot(0, pushed, [pushed, &loop] {
-            pushed->click();
-            loop.quit();
-        });
-        loop.exec();
+        VirtualPrinterFrame::press(pushed);
     }
     // A sequence whose first step is sent and whose other steps are passed over.
     void sealWithTheClockOnly() {

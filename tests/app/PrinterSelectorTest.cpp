@@ -2,11 +2,8 @@
 // started, against the virtual printer; and which forms name it on a tab.
 #include "Models.h"
 #include "QStringPrinting.h"
-#include "RecordingPrompts.h"
-#include "StateFile.h"
+#include "VirtualPrinterFrame.h"
 #include "core/engine/FunctionNames.h"
-#include "gui/app/CLeftView.h"
-#include "gui/app/CMainFrame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,40 +21,16 @@
 namespace morvelan {
 namespace {
 
-struct AppPrinterSelector : testing::Test {
-    QTemporaryDir programDir;
-    CMorvelanDoc document;
-    test::RecordingPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
-
+struct AppPrinterSelector : test::VirtualPrinterFrame {
     void SetUp() override {
-        korva::modifyState(std::getenv("KORVA_SIM_STATE"), [](korva::PrinterState& s) {
-            s = korva::freshPrinter(korva::defaultModel());
-        });
         ASSERT_TRUE(korva::defaultModel().thirdGeneration);
-        start();
-    }
-
-    // A program just started: no printer detected yet.
-    void start() {
-        frame.reset();
-        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
-                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
-        frame->show();
+        startOn([](korva::PrinterState& s) { s = korva::freshPrinter(korva::defaultModel()); });
         ASSERT_EQ(frame->engine().detectionNeeded, 1);
     }
 
     // Picks group.item in the tree and gives the form it shows.
-    QWidget* pick(int group, int item) const {
-        auto* tree = frame->functionTree();
-        const auto entries = tree->findItems(QStringLiteral("%1.%2 - ")
-                                                 .arg(group, 2, 10, QLatin1Char('0'))
-                                                 .arg(item, 2, 10, QLatin1Char('0')),
-                                             Qt::MatchStartsWith | Qt::MatchRecursive);
-        if (entries.size() != 1)
-            return nullptr;
-        Q_EMIT tree->itemPressed(entries.front(), 0);
-        return frame->currentForm();
+    QWidget* formOf(int group, int item) const {
+        return pick(group, item) ? frame->currentForm() : nullptr;
     }
 };
 
@@ -79,7 +52,8 @@ TEST_F(AppPrinterSelector, FirstFormOfAStartKnowsThePrinterAndItsGeneration) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.group << "." << c.item);
         start();
-        QWidget* form = pick(c.group, c.item);
+        ASSERT_EQ(frame->engine().detectionNeeded, 1);
+        QWidget* form = formOf(c.group, c.item);
         ASSERT_NE(form, nullptr);
 
         auto* list = form->findChild<QComboBox*>(QStringLiteral("printerList"));
@@ -139,7 +113,7 @@ TEST_F(AppPrinterSelector, EveryFormShowsThePrinterTabsItsPartAsksFor) {
                 if (auto* dialog = QApplication::activeModalWidget())
                     dialog->close();
             });
-        QWidget* form = pick(f.group, f.item);
+        QWidget* form = formOf(f.group, f.item);
         ASSERT_NE(form, nullptr);
         auto* tabs = form->findChild<QTabBar*>(QStringLiteral("printerTabs"));
         const int shown = tabs != nullptr && tabs->isVisibleTo(form) ? tabs->count() : 0;

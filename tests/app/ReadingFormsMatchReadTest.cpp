@@ -2,12 +2,9 @@
 // button: both decode the same reading of a configured virtual printer, the form into its
 // controls, the command line through the fields of core/present.
 #include "Models.h"
-#include "RecordingPrompts.h"
-#include "StateFile.h"
+#include "VirtualPrinterFrame.h"
 #include "core/engine/FunctionCatalogue.h"
 #include "core/present/ReadingFields.h"
-#include "gui/app/CLeftView.h"
-#include "gui/app/CMainFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -65,15 +61,10 @@ ShownValues shownValues(const QWidget& form) {
     return shown;
 }
 
-struct ReadingFormsMatchRead : testing::Test {
-    QTemporaryDir programDir;
-    CMorvelanDoc document;
-    test::RecordingPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
-
+struct ReadingFormsMatchRead : test::VirtualPrinterFrame {
     void SetUp() override {
         // A printer with something of its own in every reading.
-        korva::modifyState(std::getenv("KORVA_SIM_STATE"), [](korva::PrinterState& s) {
+        startOn([](korva::PrinterState& s) {
             s = korva::freshPrinter(korva::defaultModel());
             s.header = {"MORVELAN LTDA", "LOJA CENTRO", "RUA A, 10", "BAIRRO B"};
             s.currency = "US$";
@@ -84,22 +75,13 @@ struct ReadingFormsMatchRead : testing::Test {
             s.nonFiscal.push_back({3, "Recarga"});
             s.user = {1, "11222333000181", "123456789", "55667788", ""};
         });
-        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
-                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
-        frame->show();
         ASSERT_TRUE(frame->ensurePrinter());
     }
 
     // The reading's form after its read button, as the tree shows it for `code`.
     const QWidget* readInForm(OperationCode code) {
-        auto* tree = frame->functionTree();
-        const auto items = tree->findItems(QStringLiteral("%1.%2 - ")
-                                               .arg(code.type, 2, 10, QLatin1Char('0'))
-                                               .arg(code.step, 2, 10, QLatin1Char('0')),
-                                           Qt::MatchStartsWith | Qt::MatchRecursive);
-        if (items.size() != 1)
+        if (!pick(code.type, code.step))
             return nullptr;
-        Q_EMIT tree->itemPressed(items.front(), 0);
         auto* read = frame->currentForm()->findChild<QPushButton*>(QStringLiteral("readButton"));
         if (read == nullptr)
             return nullptr;

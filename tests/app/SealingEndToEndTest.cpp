@@ -2,16 +2,11 @@
 // the tree, each step filled and sent through its own form, moved on from the response panel,
 // and the printer read back at the end.
 #include "Models.h"
-#include "RecordingPrompts.h"
-#include "StateFile.h"
-#include "gui/app/CLeftView.h"
-#include "gui/app/CMainFrame.h"
+#include "VirtualPrinterFrame.h"
 
 #include <QComboBox>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -23,21 +18,10 @@
 namespace morvelan {
 namespace {
 
-struct AppSealing : testing::Test {
-    QTemporaryDir programDir;
-    CMorvelanDoc document;
-    test::RecordingPrompts prompts;
-    std::unique_ptr<CMainFrame> frame;
-
+struct AppSealing : test::VirtualPrinterFrame {
     void SetUp() override {
-        korva::modifyState(statePath(), [](korva::PrinterState& s) {
-            s = korva::factoryState(korva::defaultModel());
-        });
-        frame = std::make_unique<CMainFrame>(document, prompts, programDir.path().toStdString(),
-                                             CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
-        frame->show();
+        startOn([](korva::PrinterState& s) { s = korva::factoryState(korva::defaultModel()); });
     }
-    static std::string statePath() { return std::getenv("KORVA_SIM_STATE"); }
 
     QString form() const { return frame->currentForm()->objectName(); }
     template <typename Widget = QWidget> Widget* find(const char* name) const {
@@ -48,25 +32,10 @@ struct AppSealing : testing::Test {
         ASSERT_NE(edit, nullptr) << field;
         edit->setText(QString::fromUtf8(text));
     }
-    // Presses `button` from inside an event loop, as the technician's click arrives: a form
-    // replaced while it runs an operation is deleted only once that loop has it back.
     void press(const char* button) const {
         auto* pushed = find<QPushButton>(button);
         ASSERT_NE(pushed, nullptr) << button << " on " << form().toStdString();
-        QEventLoop loop;
-        QTimer::singleShot(0, pushed, [pushed, &loop] {
-            pushed->click();
-            loop.quit();
-        });
-        loop.exec();
-    }
-    void pick(int group, int item) const {
-        auto* tree = frame->functionTree();
-        for (auto* entry : tree->findItems(QStringLiteral("%1.%2 - ")
-                                               .arg(group, 2, 10, QLatin1Char('0'))
-                                               .arg(item, 2, 10, QLatin1Char('0')),
-                                           Qt::MatchStartsWith | Qt::MatchRecursive))
-            Q_EMIT tree->itemPressed(entry, 0);
+        VirtualPrinterFrame::press(pushed);
     }
     // Sends the step's form with every question answered "yes", then moves on from the panel.
     void sendAndGoOn(const char* expectedForm, std::deque<bool> answers = {}) {
