@@ -3,12 +3,14 @@
 // one working command file.
 #pragma once
 
-#include <QLocalServer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string>
+
+class QSocketNotifier;
 
 namespace morvelan {
 
@@ -18,6 +20,9 @@ QString instanceName(unsigned userId, const std::string& dataDirectory);
 class SingleInstance {
 public:
     explicit SingleInstance(QString name);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // True when this is the first copy, which then listens for later ones; false when another
     // copy answered and was asked to bring its window forward.
@@ -27,10 +32,14 @@ public:
     void setWindow(QWidget* window) { m_window = window; }
 
 private:
+    void listen();
+    void acceptLaterStart();
     void bringForward();
 
     QString m_name;
-    QLocalServer m_server;
+    std::string m_path;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_incoming;
     QPointer<QWidget> m_window;
 };
 
