@@ -1,5 +1,7 @@
 #include "gui/app/CMorvelanApp.h"
 
+#include "gui/app/AfterFirstPaint.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -14,7 +16,6 @@ bool nameApplication() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     // The desktop entry names the window's icon and groups it in the task bar.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kIconName)));
     return true;
 }
 } // namespace
@@ -36,6 +37,11 @@ CMorvelanApp::CMorvelanApp(const ProgramFiles& files)
 
 void CMorvelanApp::show() {
     m_frame->showMaximized();
+    // Looking the icon up walks the desktop's icon themes, which takes about as long as building
+    // the whole window; the window is shown first and takes its icon a moment later.
+    afterFirstPaint(*m_frame, [] {
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kIconName)));
+    });
 }
 
 } // namespace morvelan

@@ -1,6 +1,7 @@
 #include "QStringPrinting.h"
 #include "RecordingPrompts.h"
 #include "core/base/Cp1252.h"
+#include "gui/app/AfterFirstPaint.h"
 #include "gui/app/CMorvelanApp.h"
 #include "gui/app/SingleInstance.h"
 
@@ -138,6 +139,23 @@ TEST_F(AppApplication, SecondStartBringsTheRunningWindowForward) {
     EXPECT_TRUE(window.isVisible());
     SingleInstance elsewhere(name + QStringLiteral("-b"));
     EXPECT_TRUE(elsewhere.claim());
+}
+
+TEST_F(AppApplication, WorkPutOffUntilTheWindowIsSeenRunsOnceAfterItsFirstPaint) {
+    QWidget window;
+    int runs = 0;
+    afterFirstPaint(window, [&runs] { ++runs; });
+    QApplication::processEvents();
+    EXPECT_EQ(runs, 0);
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (runs == 0 && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(runs, 1);
+    window.repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(runs, 1);
 }
 
 } // namespace
