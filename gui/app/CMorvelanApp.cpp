@@ -37,10 +37,12 @@ CMorvelanApp::CMorvelanApp(const ProgramFiles& files)
 
 void CMorvelanApp::show() {
     m_frame->showMaximized();
-    // Looking the icon up walks the desktop's icon themes, which takes about as long as building
-    // the whole window; the window is shown first and takes its icon a moment later.
+    // Nothing in the first window needs the icon: it is read once the window is seen.
     afterFirstPaint(*m_frame, [] {
-        QGuiApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kIconName)));
+        QIcon icon;
+        for (const int size : {16, 32, 48})
+            icon.addFile(QStringLiteral(":/icons/morvelan-%1.png").arg(size), QSize(size, size));
+        QGuiApplication::setWindowIcon(icon);
     });
 }
 

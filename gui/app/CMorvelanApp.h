@@ -19,7 +19,6 @@ inline constexpr const char* kOrganisationName = "Local AppWizard-Generated Appl
 inline constexpr const char* kApplicationName = "Morvelan";
 inline constexpr int kRecentFileCount = 4;
 inline constexpr const char* kDesktopFileName = "org.morvelan.Morvelan";
-inline constexpr const char* kIconName = "morvelan";
 
 class CMorvelanApp {
 public:
