@@ -73,10 +73,18 @@ public:
     // The position after the last line read, for going back to it (loops); -1 on failure.
     long position() const;
     bool seek(long position);
+    // The file's number of the last line read: 1 for the first, the skipped empty lines counted,
+    // so that a technician finds the line in an editor.
+    long lineNumber() const { return lineNumber_; }
+    // Goes back to a position() taken when lineNumber() was `lineNumber`; the line read next is
+    // numbered after it.
+    bool seek(long position, long lineNumber);
 
 private:
     std::FILE* file_ = nullptr;
     const std::atomic<bool>* stop_ = nullptr;
+    long linesEnded_ = 0; // line feeds read so far
+    long lineNumber_ = 0;
 };
 
 // Every line of a script file; nothing when it cannot be opened.

@@ -11,7 +11,8 @@ ScriptFileReader::ScriptFileReader(const std::filesystem::path& path)
 ScriptFileReader::ScriptFileReader(std::FILE* adopted) : file_(adopted) {}
 
 ScriptFileReader::ScriptFileReader(ScriptFileReader&& other) noexcept
-    : file_(std::exchange(other.file_, nullptr)), stop_(other.stop_) {}
+    : file_(std::exchange(other.file_, nullptr)), stop_(other.stop_),
+      linesEnded_(other.linesEnded_), lineNumber_(other.lineNumber_) {}
 
 ScriptFileReader& ScriptFileReader::operator=(ScriptFileReader&& other) noexcept {
     if (this != &other) {
@@ -20,6 +21,8 @@ ScriptFileReader& ScriptFileReader::operator=(ScriptFileReader&& other) noexcept
         }
         file_ = std::exchange(other.file_, nullptr);
         stop_ = other.stop_;
+        linesEnded_ = other.linesEnded_;
+        lineNumber_ = other.lineNumber_;
     }
     return *this;
 }
@@ -42,10 +45,13 @@ bool ScriptFileReader::readLine(std::string& line) {
         }
         // One buffer's worth: at most 1023 characters, up to and including a line feed.
         line.clear();
+        // A line longer than the buffer arrives in pieces, each numbered as the line.
+        const long number = linesEnded_ + 1;
         int c = 0;
         while (line.size() < kScriptLineBuffer - 1 && (c = std::getc(file_)) != EOF) {
             line += static_cast<char>(c);
             if (c == '\n') {
+                ++linesEnded_;
                 break;
             }
         }
@@ -64,6 +70,7 @@ bool ScriptFileReader::readLine(std::string& line) {
             line.pop_back();
         }
         if (!line.empty()) {
+            lineNumber_ = number;
             return true;
         }
     }
@@ -75,6 +82,15 @@ long ScriptFileReader::position() const {
 
 bool ScriptFileReader::seek(long position) {
     return file_ != nullptr && position >= 0 && std::fseek(file_, position, SEEK_SET) == 0;
+}
+
+bool ScriptFileReader::seek(long position, long lineNumber) {
+    if (!seek(position)) {
+        return false;
+    }
+    linesEnded_ = lineNumber;
+    lineNumber_ = lineNumber;
+    return true;
 }
 
 std::optional<std::vector<std::string>> ReadScriptFile(const std::filesystem::path& path) {

@@ -122,11 +122,13 @@ TEST_F(ScriptFileIo, SavedScriptReadsBackWithItsDisplayNames) {
     EXPECT_EQ(restored, shown);
 }
 
+// The lines are numbered as in the file, empty ones counted, and again on each pass of a loop.
 TEST_F(ScriptFileIo, LoopGoesBackToTheLineAfterItsStart) {
-    write("A\r\n<INICIO DE LOOP>\r\nB\r\nC\r\n<FINAL DE LOOP - [3] Repeti\xE7\xF5"
+    write("A\r\n\r\n<INICIO DE LOOP>\r\nB\r\nC\r\n<FINAL DE LOOP - [3] Repeti\xE7\xF5"
           "es>\r\nD\r\n");
     ScriptFileReader reader(path);
     ScriptLoop loop;
+    long loopLine = 0;
     std::string line;
     std::string run;
     int guard = 0;
@@ -134,17 +136,18 @@ TEST_F(ScriptFileIo, LoopGoesBackToTheLineAfterItsStart) {
         switch (ClassifyScriptLine(line)) {
         case ScriptLineKind::LoopStart:
             loop.start(reader.position());
+            loopLine = reader.lineNumber();
             break;
         case ScriptLineKind::LoopEnd:
             if (const auto back = loop.end(line)) {
-                ASSERT_TRUE(reader.seek(*back));
+                ASSERT_TRUE(reader.seek(*back, loopLine));
             }
             break;
         default:
-            run += line;
+            run += line + std::to_string(reader.lineNumber());
         }
     }
-    EXPECT_EQ(run, "ABCBCBCD");
+    EXPECT_EQ(run, "A1B4C5B4C5B4C5D7");
 }
 
 } // namespace
