@@ -46,4 +46,10 @@ void appendLogResponse(std::string& log, std::string_view resultLine) {
     log += kLogLineEnd;
 }
 
+void appendLogStop(std::string& log, std::string_view reason) {
+    log += reason;
+    log += kLogLineEnd;
+    log += kLogLineEnd;
+}
+
 } // namespace morvelan

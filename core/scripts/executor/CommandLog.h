@@ -30,4 +30,7 @@ void appendLogAnswer(std::string& log, std::string_view answerCp1252, const Comm
 // "Resposta: ", the result line and an empty line.
 void appendLogResponse(std::string& log, std::string_view resultLine);
 
+// Why the run ended before the end of the script, and an empty line.
+void appendLogStop(std::string& log, std::string_view reason);
+
 } // namespace morvelan

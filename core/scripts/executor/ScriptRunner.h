@@ -37,6 +37,9 @@ public:
     ScriptWorkerOutcome runScript(const std::filesystem::path& script, ScriptLogs& logs,
                                   int selection);
 
+    // Whether the next runs end at their first failed line (the executor form's tick box).
+    void setStopOnError(bool stop) { options_.stopOnError = stop; }
+
     // Raised to stop a running script after its current line; cleared when a run ends.
     std::atomic<bool> scriptStopRequested{false};
 

@@ -48,6 +48,7 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
     }
     reader.stopWhen(stopRequested_);
     ScriptLoop loop;
+    long loopLine = 0;
     std::string line;
     // What the current script line adds to the log; written out as soon as the line is done.
     std::string piece;
@@ -61,16 +62,29 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
             break;
         }
         const int failedBefore = outcome.commandsFailed;
-        switch (ClassifyScriptLine(line)) {
+        const ScriptLineKind kind = ClassifyScriptLine(line);
+        if (options_.step &&
+            (kind == ScriptLineKind::Command || kind == ScriptLineKind::AdvanceDay)) {
+            const StepAnswer answer = options_.step(fromCp1252(line));
+            if (answer == StepAnswer::Stop) {
+                outcome.stopped = true;
+                break;
+            }
+            if (answer == StepAnswer::Skip) {
+                continue;
+            }
+        }
+        switch (kind) {
         case ScriptLineKind::AdvanceDay:
             advanceDay(slot, piece, outcome);
             break;
         case ScriptLineKind::LoopStart:
             loop.start(reader.position());
+            loopLine = reader.lineNumber();
             break;
         case ScriptLineKind::LoopEnd:
             if (const std::optional<long> back = loop.end(line)) {
-                reader.seek(*back);
+                reader.seek(*back, loopLine);
             } else {
                 // A finished loop is forgotten: a later loop end without a loop start of its
                 // own repeats nothing, so no pair of loop ends can send the run round forever.
@@ -89,9 +103,16 @@ ScriptWorkerOutcome ScriptWorker::run(int slot, const std::filesystem::path& scr
         case ScriptLineKind::Empty:
             break;
         }
+        const bool failed = outcome.commandsFailed > failedBefore;
+        if (failed && options_.stopOnError) {
+            stopAtError(reader.lineNumber(), line, piece, outcome);
+        }
         if (!piece.empty()) {
-            log.write(piece, outcome.commandsFailed > failedBefore);
+            log.write(piece, failed);
             piece.clear();
+        }
+        if (outcome.stopped) {
+            break;
         }
     }
     if (outcome.commandsSent > 0) {
@@ -129,6 +150,7 @@ void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& l
     const RawCommandLine raw = rawCommandLine(text);
     if (!raw.refusal.empty()) {
         ++outcome.commandsFailed;
+        lastResponse_ = raw.refusal;
         appendLogResponse(log, raw.refusal);
         return;
     }
@@ -191,6 +213,16 @@ void ScriptWorker::appendResponse(const ResultRecord& result, std::string& log,
         ++outcome.commandsFailed;
     }
     appendLogResponse(log, line);
+    lastResponse_ = line;
+}
+
+void ScriptWorker::stopAtError(long lineNumber, const std::string& line, std::string& log,
+                               ScriptWorkerOutcome& outcome) {
+    outcome.stopped = true;
+    outcome.stopReason = "Execução interrompida no primeiro erro: linha " +
+                         std::to_string(lineNumber) + ", comando [ " + fromCp1252(line) +
+                         " ], resposta " + lastResponse_;
+    appendLogStop(log, outcome.stopReason);
 }
 
 } // namespace morvelan

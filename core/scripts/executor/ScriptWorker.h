@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace morvelan {
@@ -18,18 +19,27 @@ namespace morvelan {
 inline constexpr std::string_view kAdvanceDayLogLine = "<ADIANTAR 1 DIA>";
 inline constexpr std::string_view kLowPaperStatus = "Impressora Online - Pouco papel";
 
+// What the technician stepping through a run says of the next line that would reach the printer.
+enum class StepAnswer { Send, Skip, Stop };
+
 struct ScriptWorkerOptions {
     // Nobody is there to load paper (a command line without a terminal): the low-paper prompt
     // ends the run instead of waiting, as the technician's stop request would.
     bool stopOnLowPaper = false;
+    // The run ends after the first line the printer does not answer with success, so that a
+    // script setting a printer up leaves it where it failed; the log says where and why.
+    bool stopOnError = false;
+    // Asked, when given, before each line that reaches the printer (commands and day advances)
+    // with the line as written, in UTF-8. Called on the worker's thread.
+    std::function<StepAnswer(const std::string& line)> step = {};
 };
 
 struct ScriptWorkerOutcome {
     int commandsSent = 0;
     int commandsFailed = 0; // answered with another result line than "( 0000 ) - ..."
-    bool stopped = false;   // the stop request ended the run before the end of the file
-    // Why the run stopped before the end of the file when the printer stopped it (UTF-8, as
-    // the log's last response says it); empty otherwise.
+    bool stopped = false;   // the run ended before the end of the file
+    // Why the run stopped before the end of the file when the printer or its first error
+    // stopped it (UTF-8, as the log says it last); empty otherwise.
     std::string stopReason;
 };
 
@@ -54,6 +64,8 @@ private:
                            ScriptWorkerOutcome& outcome);
     void showMessage(int slot, const std::string& line);
     void appendResponse(const ResultRecord& result, std::string& log, ScriptWorkerOutcome& outcome);
+    void stopAtError(long lineNumber, const std::string& line, std::string& log,
+                     ScriptWorkerOutcome& outcome);
     std::string printerLabel(int slot) const;
     bool stopRequested() const { return stopRequested_.load(std::memory_order_acquire); }
 
@@ -62,6 +74,7 @@ private:
     const std::atomic<bool>& stopRequested_;
     ScriptWorkerOptions options_;
     bool lowPaperStop_ = false;
+    std::string lastResponse_; // of the line just run, for the stop at the first error
 };
 
 } // namespace morvelan

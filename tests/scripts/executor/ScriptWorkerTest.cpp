@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -64,9 +65,9 @@ protected:
     }
 
     // Runs `script` through runScript and returns slot 0's log.
-    std::string run(const std::string& script) {
+    std::string run(const std::string& script, ScriptWorkerOptions options = {}) {
         std::ofstream(dir.file("teste.SEQ"), std::ios::binary) << script;
-        ScriptRunner runner(*engine);
+        ScriptRunner runner(*engine, std::move(options));
         ScriptLogs logs;
         outcome = runner.runScript(dir.file("teste.SEQ"), logs, kAllPrinters);
         return logs[0];
@@ -282,6 +283,28 @@ TEST_F(ScriptWorkerTest, StopRequestEndsTheRunBeforeTheNextLineAndInsideThePaper
     EXPECT_TRUE(outcome.stopped);
     EXPECT_EQ(outcome.stopReason, reason);
     EXPECT_EQ(acting.shown, 2);
+}
+
+TEST_F(ScriptWorkerTest, SteppingAsksBeforeEachLineThatReachesThePrinter) {
+    std::deque<StepAnswer> answers{StepAnswer::Send, StepAnswer::Skip, StepAnswer::Send,
+                                   StepAnswer::Stop};
+    std::vector<std::string> asked;
+    FakeLibrary::script.clock = {0, "31122025101112"};
+    const std::string log = run("0099|0000\r\n//nada\r\n0098|0000\r\n<ADIANTAR 1 DIA>\r\n"
+                                "0097|0000\r\n0096|0000\r\n",
+                                {.step = [&](const std::string& line) {
+                                    asked.push_back(line);
+                                    const StepAnswer answer = answers.front();
+                                    answers.pop_front();
+                                    return answer;
+                                }});
+    EXPECT_EQ(asked, (std::vector<std::string>{"0099|0000", "0098|0000", "<ADIANTAR 1 DIA>",
+                                               "0097|0000"}));
+    EXPECT_EQ(sent(), std::vector<std::string>{"0099|0000"});
+    EXPECT_EQ(FakeLibrary::count("Ajustar_Relogio"), 1);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(log, kHeader + "Comando: 0099|0000\r\n" + kOk + "Comando: <ADIANTAR 1 DIA>\r\n" +
+                       kOk + kEq + "\r\n");
 }
 
 TEST_F(ScriptWorkerTest, MissingScriptEmptiesTheLogAndNoPrinterLeavesItAlone) {
