@@ -4,6 +4,7 @@
 #include "gui/dialogs/CScriptOutputDlg.h"
 #include "gui/dialogs/ReadOnlyText.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,8 +56,11 @@ CRightView_06_02::CRightView_06_02(FormContext& context)
     m_select->setObjectName(QStringLiteral("selectButton"));
     m_execute = new QPushButton(QStringLiteral("&Executar"), this);
     m_execute->setObjectName(QStringLiteral("executeButton"));
+    m_stopOnError = new QCheckBox(QStringLiteral("Parar no primeiro erro"), this);
+    m_stopOnError->setObjectName(QStringLiteral("stopOnErrorBox"));
     buttons->addWidget(m_select);
     buttons->addWidget(m_execute);
+    buttons->addWidget(m_stopOnError);
     buttons->addStretch();
     layout->addLayout(buttons);
     addAbandonButton(layout);
@@ -89,6 +93,7 @@ void CRightView_06_02::execute() {
         services().prompts().message(kAlertTitle, kNoScriptSelected, PromptIcon::Error);
         return;
     }
+    m_runner.setStopOnError(m_stopOnError->isChecked());
     m_runner.runScript(m_scriptPath, m_logs, kAllPrinters);
     m_plain->setPlainText(qtText(m_logs[0]));
     showColouredScriptLog(*m_output, qtText(m_logs[0]));

@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
@@ -35,6 +36,7 @@ private:
     QTextEdit* m_plain;
     QPushButton* m_select;
     QPushButton* m_execute;
+    QCheckBox* m_stopOnError;
 };
 
 } // namespace morvelan

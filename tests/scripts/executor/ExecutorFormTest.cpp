@@ -5,6 +5,7 @@
 #include "gui/forms/executor/ExecutorForms.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -77,6 +78,26 @@ TEST_F(ExecutorForm, SelectingListsTheScriptAndExecutingColoursTheLog) {
     EXPECT_EQ(colourOf(3), QColor(0, 0, 0));
     EXPECT_EQ(colourOf(4), QColor(255, 0, 0));
     EXPECT_EQ(form->log().substr(0, 83), std::string(83, '='));
+}
+
+TEST_F(ExecutorForm, TheTickBoxEndsTheRunAtItsFirstError) {
+    const std::string path = dir.file("c.SEQ");
+    std::ofstream(path, std::ios::binary) << "0001|0000\r\n0002|0000\r\n";
+    prompts.files.push_back(path);
+    click("selectButton");
+    auto* box = form->findChild<QCheckBox*>(QStringLiteral("stopOnErrorBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("Parar no primeiro erro"));
+    box->click();
+    FakeLibrary::script.statuses = {{0, kHealthyStatus}, {0, "000000000000C0800001"}};
+    FakeLibrary::script.messages["0001"] = "Comando desconhecido.";
+    click("executeButton");
+    EXPECT_EQ(FakeLibrary::callsTo("Send_From_FileEX").size(), 1U);
+    EXPECT_NE(form->log().find("Resposta: ( 0001 ) - Comando desconhecido.\r\n\r\nExecução "
+                               "interrompida no primeiro erro: linha 1, comando [ 0001|0000 ], "
+                               "resposta ( 0001 ) - Comando desconhecido.\r\n"),
+              std::string::npos)
+        << form->log();
 }
 
 TEST_F(ExecutorForm, CancelledSelectionForgetsTheScript) {
