@@ -11,7 +11,11 @@ const char* const kUsage =
     "Comandos:\n"
     "  status             detecta a impressora e mostra o seu estado\n"
     "  send 'CCCC|EEEE|...'  envia um comando e mostra a resposta\n"
-    "  run ARQUIVO.SEQ    executa o script; o registro dos comandos vai para a saída padrão\n"
+    "  run ARQUIVO.SEQ [--stop-on-error] [--step]\n"
+    "                     executa o script; o registro dos comandos vai para a saída padrão;\n"
+    "                     com --stop-on-error, para no primeiro comando que não responder 0000;\n"
+    "                     com --step (num terminal), mostra cada comando: Enter envia, n pula,\n"
+    "                     q para\n"
     "  backup ARQUIVO.cmd salva a configuração do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuração do arquivo\n"
     "  apply ARQUIVO.cmd [--only CÓDIGO,...]\n"
@@ -56,6 +60,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.json = true;
         } else if (arg == "--clock-from-pc") {
             options.clockFromPc = true;
+        } else if (arg == "--stop-on-error") {
+            options.stopOnError = true;
+        } else if (arg == "--step") {
+            options.step = true;
         } else if (arg == "--only" || arg.starts_with("--only=")) {
             if (arg == "--only" && ++i == args.size()) {
                 error = "--only precisa dos códigos das funções (ex.: 6.2,6.9)";
@@ -131,6 +139,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     }
     if (options.clockFromPc && options.command != Command::Seal) {
         error = "--clock-from-pc só vale para o comando seal";
+        return std::nullopt;
+    }
+    if ((options.stopOnError || options.step) && options.command != Command::Run) {
+        error = std::string(options.step ? "--step" : "--stop-on-error") +
+                " só vale para o comando run";
         return std::nullopt;
     }
     if (options.only && (options.command != Command::Apply || !parseFunctionCodes(*options.only))) {

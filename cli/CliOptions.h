@@ -42,6 +42,8 @@ struct Options {
     bool json = false;               // --json: read prints one JSON object
     bool clockFromPc = false;        // --clock-from-pc: seal sets this computer's clock
     std::optional<std::string> only; // --only CODE,...: the functions apply sends
+    bool stopOnError = false;        // --stop-on-error: run ends at its first failed command
+    bool step = false;               // --step: run asks before sending each command
 };
 
 // Nothing, with `error` set, on bad usage.

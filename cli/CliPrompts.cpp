@@ -72,6 +72,28 @@ void CliPrompts::message(const std::string& title, const std::string& text, Prom
     }
 }
 
+StepAnswer CliPrompts::askStep(const std::string& line) {
+    for (;;) {
+        std::fprintf(err_, "Próximo comando: %s [Enter envia, n pula, q para] ", line.c_str());
+        std::fflush(err_);
+        const std::optional<std::string> answer = readLine();
+        if (!answer) {
+            // Ended by the input's end or a signal, not by Enter: the line is still open.
+            std::fputs("\n", err_);
+            return StepAnswer::Stop;
+        }
+        if (answer->empty()) {
+            return StepAnswer::Send;
+        }
+        if (*answer == "n" || *answer == "N") {
+            return StepAnswer::Skip;
+        }
+        if (*answer == "q" || *answer == "Q") {
+            return StepAnswer::Stop;
+        }
+    }
+}
+
 bool CliPrompts::askYesNo(const std::string& title, const std::string& text, PromptIcon) {
     // Nothing that changes the printer is confirmed behind the technician's back.
     show(title, text);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/base/Prompts.h"
+#include "core/scripts/executor/ScriptWorker.h"
 
 #include <cstdio>
 #include <optional>
@@ -25,6 +26,11 @@ public:
     std::optional<std::string> saveFile(const std::string& filter,
                                         const std::string& defaultExtension) override;
     void chronometer(const std::string& text) override;
+
+    // The technician's word on the next line of a run stepped through: Enter sends it, "n" skips
+    // it, "q" stops the run, and so do the input's end and a stop signal; any other answer is
+    // asked again, so that a slip of the finger sends nothing.
+    StepAnswer askStep(const std::string& line);
 
     // Whether messages wait for Enter (the low-paper prompt depends on it).
     bool waitsForEnter() const { return waitForEnter_; }

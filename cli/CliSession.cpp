@@ -127,6 +127,7 @@ int listFunctions(std::FILE* out) {
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,
                        bool interactive)
     : out_(out), err_(err), in_(in), interactive_(interactive), yes_(options.yes),
+      stopOnError_(options.stopOnError), step_(options.step),
       prompts_(err, in, interactive && !options.yes) {
     // --home, else the program's own choice: the same files the window program uses.
     const auto files = prepareProgramFiles(options.home ? options.home->c_str() : nullptr);
@@ -207,6 +208,13 @@ bool CliSession::dictionaryReadable() {
 }
 
 int CliSession::run(const std::string& script) {
+    // Answers read from a file or a pipe would send commands nobody looked at.
+    if (step_ && !interactive_) {
+        std::fputs("morvelan-cli: --step precisa de um terminal para responder a cada comando; "
+                   "sem terminal, use --stop-on-error\n",
+                   err_);
+        return kExitUsage;
+    }
     if (const RegularFile file(script, kScriptFileBound); !file.isOpen()) {
         std::fprintf(err_, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
                      file.fault().text.c_str());
@@ -217,7 +225,12 @@ int CliSession::run(const std::string& script) {
     }
     // At a terminal the technician loads paper and presses Enter; unattended (no terminal, or
     // --yes) the run ends there.
-    ScriptRunner runner(*engine_, {.stopOnLowPaper = !prompts_.waitsForEnter()});
+    ScriptWorkerOptions options{.stopOnLowPaper = !prompts_.waitsForEnter(),
+                                .stopOnError = stopOnError_};
+    if (step_) {
+        options.step = [this](const std::string& line) { return prompts_.askStep(line); };
+    }
+    ScriptRunner runner(*engine_, options);
     raiseOnStopSignal(&runner.scriptStopRequested);
     // The first printer's log goes out as it is written: a run of millions of commands never
     // holds it, and a run cut short has said what it did.

@@ -76,6 +76,8 @@ private:
     std::FILE* in_;
     bool interactive_;
     bool yes_;
+    bool stopOnError_;
+    bool step_;
     CliPrompts prompts_;
     WindowlessFrame frame_;
     std::unique_ptr<Engine> engine_;

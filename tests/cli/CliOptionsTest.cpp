@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -34,6 +35,9 @@ TEST(CliOptions, CommandsOptionsAndUsageErrors) {
         {{"apply", "a.cmd", "--only", "6.2,,6.9"}, false, Command::None, "", "", false},
         {{"apply", "a.cmd", "--only"}, false, Command::None, "", "", false},
         {{"--clock-from-pc", "restore", "p.cmd"}, false, Command::None, "", "", false},
+        {{"run", "a.SEQ", "--step", "--stop-on-error"}, true, Command::Run, "a.SEQ", "", false},
+        {{"send", "0001|0000", "--stop-on-error"}, false, Command::None, "", "", false},
+        {{"--step", "status"}, false, Command::None, "", "", false},
         {{}, false, Command::None, "", "", false},
         {{"status", "x"}, false, Command::None, "", "", false},
         {{"send"}, false, Command::None, "", "", false},
@@ -55,6 +59,11 @@ TEST(CliOptions, CommandsOptionsAndUsageErrors) {
         EXPECT_EQ(options->home.value_or(""), c.home);
         EXPECT_EQ(options->yes, c.yes);
         EXPECT_EQ(options->clockFromPc, c.args.size() == 3 && c.args[2] == "--clock-from-pc");
+        const auto given = [&](const char* flag) {
+            return std::find(c.args.begin(), c.args.end(), flag) != c.args.end();
+        };
+        EXPECT_EQ(options->step, given("--step"));
+        EXPECT_EQ(options->stopOnError, given("--stop-on-error"));
     }
 }
 
@@ -83,6 +92,27 @@ TEST(CliPrompts, OnlyTheScriptsMessagesWaitForEnter) {
               std::string::npos)
         << shown;
     EXPECT_NE(shown.find("Tempo\n[Enter para continuar]\n00:00:"), std::string::npos) << shown;
+    std::fclose(in);
+    std::fclose(err);
+}
+
+// Enter sends, "n" skips, "q" stops; a slip is asked again, and the input's end stops too.
+TEST(CliPrompts, StepAnswers) {
+    char input[] = "\nn\nx\nq\n";
+    std::FILE* in = fmemopen(input, sizeof input - 1, "r");
+    std::FILE* err = std::tmpfile();
+    CliPrompts prompts(err, in, true);
+    std::vector<StepAnswer> answers;
+    for (int i = 0; i < 4; ++i) {
+        answers.push_back(prompts.askStep("0009|0000"));
+    }
+    EXPECT_EQ(answers, (std::vector{StepAnswer::Send, StepAnswer::Skip, StepAnswer::Stop,
+                                    StepAnswer::Stop}));
+    std::rewind(err);
+    char text[512] = {};
+    text[std::fread(text, 1, sizeof text - 1, err)] = '\0';
+    const std::string question = "Próximo comando: 0009|0000 [Enter envia, n pula, q para] ";
+    EXPECT_EQ(text, question + question + question + question + question + "\n");
     std::fclose(in);
     std::fclose(err);
 }

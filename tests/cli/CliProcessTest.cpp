@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -199,6 +200,8 @@ TEST_F(CliProcess, ExitCodesAShellScriptCanTest) {
              return std::string("send '0009|0000'");
          },
          2},
+        {"stepping without a terminal to answer",
+         [&] { return "run --step '" + script("0009|0000\r\n") + "'"; }, 2},
         {"bad usage", [] { return std::string("imprimir"); }, 2},
         {"help", [] { return std::string("--help"); }, 0},
     };
@@ -238,6 +241,31 @@ TEST_F(CliProcess, LowPaperWithNobodyAtTheTerminalEndsTheRun) {
                          "Comando: 0009|0000\r\nResposta: " +
                          reason + "\r\n\r\n" + kEq + "\r\n");
     EXPECT_EQ(o.err, "morvelan-cli: " + reason + "\n");
+}
+
+TEST_F(CliProcess, StopOnErrorSendsNothingAfterTheFirstFailure) {
+    const std::string sim = "KORVA_SIM_STATE='" + state() + "' " MORVELAN_LIBRARY_DIR "/korva-sim ";
+    ASSERT_EQ(std::system((sim + "fail 0104 1").c_str()), 0);
+    const Outcome o = cli("run --stop-on-error '" +
+                          script("0009|0000\r\n\r\n0104|0000|US$\r\n0106|0000|1\r\n") + "'");
+    EXPECT_EQ(o.code, 1);
+    const std::string response = "( 0006 ) - Falha temporária de comunicação. Tente novamente.";
+    const std::string reason = "Execução interrompida no primeiro erro: linha 3, comando [ "
+                               "0104|0000|US$ ], resposta " +
+                               response;
+    EXPECT_TRUE(o.out.ends_with("Comando: 0104|0000|US$\r\nResposta: " + response + "\r\n\r\n" +
+                                reason + "\r\n\r\n" + kEq + "\r\n"))
+        << o.out;
+    EXPECT_EQ(o.err, "morvelan-cli: " + reason + "\n");
+    // The printer's own record of what crossed the line: the failing command, nothing after it.
+    std::string exchanges;
+    for (const auto& file :
+         fs::directory_iterator(fs::path(data.path()) / "Korva/InterfaceKorva/DataFiles/Log/00")) {
+        std::ifstream in(file.path(), std::ios::binary);
+        exchanges.append(std::istreambuf_iterator<char>(in), {});
+    }
+    EXPECT_NE(exchanges.find("\t0104|0000|US$\t"), std::string::npos) << exchanges;
+    EXPECT_EQ(exchanges.find("0106|"), std::string::npos) << exchanges;
 }
 
 TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
