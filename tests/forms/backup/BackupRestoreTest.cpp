@@ -6,6 +6,7 @@
 #include "core/engine/history/HistoryRecorder.h"
 #include "core/features/backup/BackupFile.h"
 #include "core/features/backup/BackupSession.h"
+#include "core/features/backup/CommandFileDiff.h"
 #include "core/features/settings/HeaderLines.h"
 #include "core/features/tables/TableEditor.h"
 #include "core/features/usersettings/UserSettings.h"
@@ -187,6 +188,49 @@ TEST_F(BackupRestore, ADamagedFileIsRefusedAndSendsNothing) {
     }
     EXPECT_EQ(restore(programDir.file("missing.cmd")).status, RestoreStatus::BadFile);
     EXPECT_TRUE(shownPlans.empty());
+}
+
+TEST_F(BackupRestore, TwoCommandFilesCompareInTheWordsOfTheRestorePlan) {
+    const std::string path = backupOfConfiguredPrinter();
+    const auto compared = [](const std::string& held, const std::string& file) {
+        auto outcome = backup::compareCommandFiles(held, file);
+        EXPECT_TRUE(std::holds_alternative<backup::FileComparison>(outcome))
+            << std::get<std::string>(outcome);
+        return std::get<backup::FileComparison>(outcome);
+    };
+    const backup::FileComparison same = compared(path, path);
+    EXPECT_FALSE(same.differ) << same.text;
+    EXPECT_NE(same.text.find("Não existem alterações a serem efetuadas"), std::string::npos);
+
+    // The file restored, then the printer changed by hand and saved again.
+    resetPrinter();
+    ASSERT_EQ(restore(path).status, RestoreStatus::Restored);
+    editPrinter([](korva::PrinterState& s) {
+        s.payments[1].name = "Debito";
+        s.reports.push_back({3, "Suprimentos"});
+        s.operatorName = "PEDRO";
+    });
+    const std::string changed = programDir.file("changed.cmd");
+    ASSERT_EQ(backup::writeBackup(engine, changed, kNoon).status, backup::BackupStatus::Saved);
+
+    const backup::FileComparison back = compared(changed, path);
+    EXPECT_TRUE(back.differ);
+    for (const char* line :
+         {"O meio de pagamento [ 02 - Debito ( Vínculado ) ] SERÁ SUBSTITUÍDO POR [ 02 - Cartao "
+          "( Vínculado ) ]\n",
+          "O relatório gerencial ( 03 ) [ Suprimentos ] SERÁ APAGADO\n",
+          "O operador [ PEDRO ] SERÁ SUBSTITUÍDO POR [ JOANA ]\n"}) {
+        EXPECT_NE(back.text.find(line), std::string::npos) << back.text;
+    }
+    // Only what differs: the header and the rates, restored as they were, stay out. The
+    // taxpayer data are not restored, so they differ too.
+    EXPECT_NE(back.text.find("NÃO SERÃO RESTAURADOS"), std::string::npos);
+    for (const char* setting : {"Clichê", "Alíquotas"}) {
+        EXPECT_EQ(back.text.find(setting), std::string::npos) << setting << "\n" << back.text;
+    }
+    EXPECT_EQ(std::get<std::string>(backup::compareCommandFiles(path, programDir.file("none.cmd")))
+                  .find("O arquivo " + programDir.file("none.cmd") + " não pode ser comparado"),
+              0u);
 }
 
 TEST_F(BackupRestore, TheBackupOfferedBeforeRiskyWorkMayBeDeclinedOrItsFailureOverruled) {
