@@ -20,6 +20,8 @@ const char* const kUsage =
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuração do arquivo\n"
     "  apply ARQUIVO.cmd [--only CÓDIGO,...]\n"
     "                     como o restore, só com as funções escolhidas (ex.: --only 6.2,6.9)\n"
+    "  diff A.cmd B.cmd   o que um restore de B mudaria num ECF com a configuração de A, nas\n"
+    "                     palavras do restore, sem usar a impressora; 1 quando diferem\n"
     "  seal PERFIL.cmd [--clock-from-pc]\n"
     "                     sequência de lacração: os sete passos com os dados do perfil; com\n"
     "                     --clock-from-pc, a data e hora deste computador\n"
@@ -99,7 +101,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     const std::string& name = words[0];
-    const std::size_t wanted = name == "status" || name == "list" ? 1 : 2;
+    const std::size_t wanted = name == "status" || name == "list" ? 1 : name == "diff" ? 3 : 2;
     if (name == "status") {
         options.command = Command::Status;
     } else if (name == "list") {
@@ -118,8 +120,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Apply;
     } else if (name == "seal") {
         options.command = Command::Seal;
+    } else if (name == "diff") {
+        options.command = Command::Diff;
     } else {
         error = "comando desconhecido: " + name;
+        return std::nullopt;
+    }
+    if (wanted == 3 && (words.size() != 3 || words[1].empty() || words[2].empty())) {
+        error = name + " precisa de dois arquivos de comandos";
         return std::nullopt;
     }
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
@@ -152,8 +160,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
                     : "--only precisa dos códigos das funções separados por vírgula (ex.: 6.2,6.9)";
         return std::nullopt;
     }
-    if (wanted == 2) {
+    if (wanted >= 2) {
         options.argument = words[1];
+    }
+    if (wanted == 3) {
+        options.secondFile = words[2];
     }
     return options;
 }

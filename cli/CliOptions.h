@@ -31,12 +31,14 @@ enum class Command {
     Apply,
     List,
     Read,
-    Seal
+    Seal,
+    Diff
 };
 
 struct Options {
     Command command = Command::None;
     std::string argument; // the raw command of send, the file of run, backup, restore, read's code
+    std::string secondFile;          // diff's file read as the one restored
     std::optional<std::string> home; // --home DIR
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
     bool json = false;               // --json: read prints one JSON object

@@ -13,6 +13,7 @@
 #include "core/engine/ServiceObserver.h"
 #include "core/features/backup/BackupSession.h"
 #include "core/features/backup/BackupSettings.h"
+#include "core/features/backup/CommandFileDiff.h"
 #include "core/features/sealing/ProfileSealing.h"
 #include "core/features/tables/ChangePlan.h"
 #include "core/modules/CoreModules.h"
@@ -122,6 +123,18 @@ int listFunctions(std::FILE* out) {
         std::fwrite(line.data(), 1, line.size(), out);
     }
     return kExitSuccess;
+}
+
+int diffCommandFiles(const std::string& held, const std::string& file, std::FILE* out,
+                     std::FILE* err) {
+    const auto compared = backup::compareCommandFiles(held, file);
+    if (const auto* fault = std::get_if<std::string>(&compared)) {
+        std::fprintf(err, "morvelan-cli: %s\n", fault->c_str());
+        return kExitUsage;
+    }
+    const auto& comparison = std::get<backup::FileComparison>(compared);
+    std::fputs(comparison.text.c_str(), out);
+    return comparison.differ ? kExitFailed : kExitSuccess;
 }
 
 CliSession::CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,

@@ -25,6 +25,11 @@ namespace morvelan::cli {
 // printer, so it needs no session.
 int listFunctions(std::FILE* out);
 
+// What a restore of the command file `file` would change on a printer holding the settings of
+// `held`, in the plan's words; kExitFailed when they differ. Needs no printer either.
+int diffCommandFiles(const std::string& held, const std::string& file, std::FILE* out,
+                     std::FILE* err);
+
 class CliSession {
 public:
     CliSession(const Options& options, std::FILE* out, std::FILE* err, std::FILE* in,

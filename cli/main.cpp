@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
         return kExitSuccess;
     case Command::List:
         return listFunctions(stdout);
+    case Command::Diff:
+        return diffCommandFiles(options->argument, options->secondFile, stdout, stderr);
     default:
         break;
     }

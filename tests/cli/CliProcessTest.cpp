@@ -303,6 +303,34 @@ TEST_F(CliProcess, BackupThenRestoreOntoAFreshPrinterOnlyWithConfirmation) {
     EXPECT_EQ(o.out, "");
 }
 
+TEST_F(CliProcess, DiffTellsWhetherTwoCommandFilesDifferWithoutAPrinter) {
+    const std::string a = data.file("a.cmd");
+    const std::string b = data.file("b.cmd");
+    ASSERT_EQ(cli("backup '" + a + "'").code, 0);
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.currency = "US$"; });
+    ASSERT_EQ(cli("backup '" + b + "'").code, 0);
+    korva::modifyState(state(), [](korva::PrinterState& s) { s.poweredOn = false; });
+    struct Case {
+        const char* name;
+        std::string args;
+        int code;
+        const char* said; // on standard output, or on standard error for code 2
+    };
+    const Case cases[] = {
+        {"same file", "diff '" + a + "' '" + a + "'", 0, "Não existem alterações"},
+        {"currency changed", "diff '" + a + "' '" + b + "'", 1,
+         "O símbolo da moeda [ R$ ] SERÁ SUBSTITUÍDO POR [ US$ ]"},
+        {"a directory", "diff '" + a + "' '" + home.path() + "'", 2, "não pode ser comparado"},
+        {"one file only", "diff '" + a + "'", 2, "precisa de dois arquivos de comandos"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = cli(c.args);
+        EXPECT_EQ(o.code, c.code) << c.name << "\n" << o.err;
+        EXPECT_NE((c.code == 2 ? o.err : o.out).find(c.said), std::string::npos) << c.name << "\n"
+                                                                                 << o.out << o.err;
+    }
+}
+
 TEST_F(CliProcess, BackupReplacesOnlyARegularFileAndOnlyWhenConfirmed) {
     const std::string file = data.file("ecf.cmd");
     std::ofstream(file, std::ios::binary) << "anterior";
