@@ -57,6 +57,10 @@ std::string CommandFileStore::defaultPath() const {
     return programDirectory_ + "/" + kCommandFileName;
 }
 
+std::string CommandFileStore::workingPath() const {
+    return commandFilePath_.empty() ? defaultPath() : commandFilePath_;
+}
+
 void CommandFileStore::ensurePath() {
     if (commandFilePath_.empty()) {
         commandFilePath_ = defaultPath();

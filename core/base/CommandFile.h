@@ -37,6 +37,8 @@ public:
     bool writeCommandFile(int type, int step, std::span<const char> data);
 
     std::string defaultPath() const;
+    // The file the forms read and write: the chosen one, else the default.
+    std::string workingPath() const;
 
 private:
     void ensurePath();

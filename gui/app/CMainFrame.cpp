@@ -13,6 +13,7 @@
 #include "gui/dialogs/CRightView_Resp.h"
 #include "gui/dialogs/HelpWindow.h"
 #include "gui/forms/backup/BackupMenu.h"
+#include "gui/forms/backup/CompareCommandFiles.h"
 #include "gui/forms/common/TabOrder.h"
 
 #include <QAction>
@@ -105,6 +106,8 @@ void CMainFrame::createMenu() {
             [this] { switchForm(10, 2); });
     connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
             [this] { switchForm(10, 3); });
+    connect(add(QStringLiteral("Comparar arquivo de comandos..."), "fileCompare"),
+            &QAction::triggered, this, [this] { compareWithWorkingFile(*this, this); });
     connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
     connect(add(QStringLiteral("&Histórico de intervenções..."), "fileHistory"),
             &QAction::triggered, this, [this] { m_history->showWindow(); });

@@ -97,12 +97,13 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
     for (const auto* item : menus[0]->menu()->actions())
         if (!item->isSeparator())
             items << item->text();
-    EXPECT_EQ(
-        items,
-        (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
-                     QStringLiteral("Salvar &Como..."), QStringLiteral("&Gerar Arquivo do ECF"),
-                     QString::fromUtf8("&Restaurar configuração no ECF..."),
-                     QStringLiteral("&Histórico de intervenções..."), QStringLiteral("&Sair")}));
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
+                                  QStringLiteral("Salvar &Como..."),
+                                  QStringLiteral("Comparar arquivo de comandos..."),
+                                  QStringLiteral("&Gerar Arquivo do ECF"),
+                                  QString::fromUtf8("&Restaurar configuração no ECF..."),
+                                  QStringLiteral("&Histórico de intervenções..."),
+                                  QStringLiteral("&Sair")}));
     QSet<QKeySequence> accelerators;
     for (const auto& item : items)
         accelerators.insert(QKeySequence::mnemonic(item));

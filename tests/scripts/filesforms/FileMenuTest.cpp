@@ -4,9 +4,12 @@
 #include "gui/app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +80,33 @@ TEST_F(FileMenu, NewThenOpenRenameTheWindow) {
     click("loadButton");
     EXPECT_EQ(prompts.messages.back().text, "Arquivo carregado com sucesso!");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Morvelan .: Cópia :."));
+}
+
+TEST_F(FileMenu, CompareShowsWhatAChosenFileWouldChangeOverTheWorkingFile) {
+    // The working file holds no setting; the chosen one a currency symbol (the block at 1495).
+    std::string image(10184, '\0');
+    image.replace(1495, 3, "US$");
+    const std::string chosen = programDir.filePath(QStringLiteral("outro.cmd")).toStdString();
+    std::ofstream(chosen, std::ios::binary) << image;
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            shown = dialog->findChild<QPlainTextEdit*>()->toPlainText();
+            dialog->close();
+        }
+    });
+    prompts.files.push_back(chosen);
+    frame->action(QStringLiteral("fileCompare"))->trigger();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("O símbolo da moeda [  ] SERÁ SUBSTITUÍDO POR "
+                                                 "[ US$ ]")))
+        << shown.toStdString();
+
+    std::ofstream(chosen, std::ios::binary | std::ios::trunc) << "curto";
+    prompts.files.push_back(chosen);
+    frame->action(QStringLiteral("fileCompare"))->trigger();
+    EXPECT_EQ(prompts.messages.back().title, kErrorTitle);
+    EXPECT_TRUE(prompts.messages.back().text.starts_with("O arquivo " + chosen +
+                                                         " não pode ser comparado"));
 }
 
 } // namespace
