@@ -5,6 +5,7 @@
 #include "core/base/ResultTexts.h"
 #include "core/engine/RawCommand.h"
 #include "core/scripts/dictionary/AnswerFields.h"
+#include "core/scripts/generator/CommandChoices.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <cstdio>
@@ -97,6 +98,7 @@ void ScriptEditor::showCommand(int group, int command) {
         return;
     }
     form_.addShown = true;
+    form_.command = CommandChoiceText(SlotText(entry->code), SlotText(entry->name));
     form_.fieldCount = std::min<int>(entry->fieldCount, kMaxFields);
     form_.defaultsShown = form_.fieldCount > 0;
     for (int i = 0; i < form_.fieldCount; ++i) {
@@ -120,6 +122,12 @@ void ScriptEditor::showCommand(int group, int command) {
 void ScriptEditor::pickCommand(int group, int command) {
     showCommand(group, command);
     form_.saveEditShown = false;
+}
+
+void ScriptEditor::chooseCommand(int group, int command) {
+    const bool editing = form_.saveEditShown;
+    showCommand(group, command);
+    form_.saveEditShown = editing;
 }
 
 std::string ScriptEditor::buildLine(bool withDisplayName) const {

@@ -24,7 +24,8 @@ enum class EditorMode { Command, Comment, Message, LoopEnd };
 
 // What the command form shows. Hidden controls are empty.
 struct EditorForm {
-    int fieldCount = 0; // fields shown
+    std::string command; // "code - name" of the form's command; empty for none
+    int fieldCount = 0;  // fields shown
     std::array<std::string, kMaxFields> labels{};
     std::array<std::string, kMaxFields> values{};
     std::array<bool, kMaxFields> enabled{};
@@ -57,6 +58,9 @@ public:
 
     // A command picked in the tree (one-based slots; 0 for the root or a group).
     void pickCommand(int group, int command);
+    // A command chosen by its code or name while a line is edited: the form shows it, and the
+    // edit of the selected line goes on with it.
+    void chooseCommand(int group, int command);
 
     // The list actions; `selected` is the selected list line (-1 for none). Each returns the
     // line to select afterwards (-1 for none).

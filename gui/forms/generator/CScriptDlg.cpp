@@ -4,6 +4,7 @@
 #include "gui/dialogs/CScriptOutputDlg.h"
 #include "gui/forms/common/Cp1252Validator.h"
 #include "gui/forms/common/FormChrome.h"
+#include "gui/forms/generator/CommandBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -70,7 +71,17 @@ CScriptDlg::CScriptDlg(FormServices& services, QWidget* parent)
         formButtons->addWidget(b);
     form->addLayout(formButtons, kMaxFields + 2, 0, 1, 2);
     form->setRowStretch(kMaxFields + 3, 1);
-    columns->addLayout(form, 3);
+    m_commandBox = new CommandBox(
+        [this](int group, int command) {
+            act([this, group, command](int s) {
+                return m_editor.chooseCommand(group, command), s;
+            });
+        },
+        this);
+    auto* formColumn = new QVBoxLayout;
+    formColumn->addWidget(m_commandBox);
+    formColumn->addLayout(form, 1);
+    columns->addLayout(formColumn, 3);
 
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Comandos do Script"), this));
@@ -142,6 +153,7 @@ CScriptDlg::CScriptDlg(FormServices& services, QWidget* parent)
         QTimer::singleShot(0, this, &QDialog::reject);
     }
     buildTree();
+    m_commandBox->setChoices(CommandChoices(m_editor.dictionary()));
     push(-1);
 }
 
@@ -195,6 +207,7 @@ void CScriptDlg::pull() {
 
 void CScriptDlg::push(int selected) {
     const EditorForm& form = m_editor.form();
+    m_commandBox->showCommand(fromBytes(form.command), form.fieldCount);
     for (int i = 0; i < kMaxFields; ++i) {
         const bool shown = i < form.fieldCount;
         m_labels[i]->setVisible(shown);

@@ -21,6 +21,8 @@ class QTreeWidgetItem;
 
 namespace morvelan {
 
+class CommandBox;
+
 class CScriptDlg final : public QDialog {
 public:
     explicit CScriptDlg(FormServices& services, QWidget* parent = nullptr);
@@ -47,6 +49,7 @@ private:
     bool m_opened = false;
     bool m_printerChecked = false;
     QTreeWidget* m_tree;
+    CommandBox* m_commandBox;
     QLabel* m_extensionLabel;
     QComboBox* m_extension;
     std::array<QLabel*, kMaxFields> m_labels{};

@@ -3,7 +3,9 @@
 #include "EngineFormServices.h"
 #include "gui/forms/generator/CScriptDlg.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -128,6 +130,50 @@ TEST_F(ScriptDlgTest, AddInsertEditMoveCommentAndUncomment) {
     select(1);
     click("removeButton");
     EXPECT_EQ(shown(), (std::vector<std::string>{"Ler data e hora - 0002|0000", "//nota"}));
+}
+
+TEST_F(ScriptDlgTest, TypingACodeOrNameOffersTheCommandsAndTheChoiceEditsTheLine) {
+    pick(0, 0);
+    click("addButton");
+    select(0);
+    auto* box = child<QLineEdit>("commandBox");
+    auto* completer = child<QCompleter>("commandCompleter");
+    EXPECT_EQ(box->text(), QStringLiteral("0002 - Ler data e hora"));
+    EXPECT_EQ(child<QLabel>("fieldCount")->text(), QStringLiteral("0 campo(s)"));
+
+    const auto offered = [&](const QString& typed) {
+        box->setText(typed);
+        Q_EMIT box->textEdited(typed);
+        QStringList texts;
+        for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+            texts << completer->completionModel()->index(row, 0).data().toString();
+        return texts;
+    };
+    const std::pair<const char*, QStringList> cases[] = {
+        {"01", {QStringLiteral("0101 - Ajustar relogio")}},
+        {"aj", {QStringLiteral("0101 - Ajustar relogio")}},
+        {"LER", {QStringLiteral("0002 - Ler data e hora")}},
+        {"0", {QStringLiteral("0002 - Ler data e hora"), QStringLiteral("0101 - Ajustar relogio")}},
+        {"relogio", {}}, // the middle of a name is not its start
+    };
+    for (const auto& [typed, commands] : cases)
+        EXPECT_EQ(offered(QString::fromLatin1(typed)), commands) << typed;
+
+    // The choice shows its fields with their count, and the edit of the line goes on with it.
+    offered(QStringLiteral("aj"));
+    Q_EMIT completer->activated(completer->completionModel()->index(0, 0));
+    EXPECT_EQ(box->text(), QStringLiteral("0101 - Ajustar relogio"));
+    EXPECT_EQ(child<QLabel>("fieldCount")->text(), QStringLiteral("2 campo(s)"));
+    EXPECT_EQ(child<QLineEdit>("field2")->text(), QStringLiteral("000001"));
+    click("saveEditButton");
+    EXPECT_EQ(shown(), std::vector<std::string>{"Ajustar relogio - 0101|0000|01012000|000001"});
+
+    // A code typed whole and Enter choose the one command it names.
+    offered(QStringLiteral("0002"));
+    Q_EMIT box->returnPressed();
+    EXPECT_EQ(child<QLabel>("fieldCount")->text(), QStringLiteral("0 campo(s)"));
+    click("saveEditButton");
+    EXPECT_EQ(shown(), std::vector<std::string>{"Ler data e hora - 0002|0000"});
 }
 
 TEST_F(ScriptDlgTest, SaveAndLoadStripAndRestoreDisplayNames) {
