@@ -27,19 +27,6 @@ std::string numbered(const char* format, int a, int b, std::string_view name) {
     return std::string(prefix) + fromCp1252(name);
 }
 
-std::vector<std::string> splitBars(std::string_view text) {
-    std::vector<std::string> pieces;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t bar = text.find('|', from);
-        pieces.emplace_back(text.substr(from, bar == std::string_view::npos ? bar : bar - from));
-        if (bar == std::string_view::npos) {
-            return pieces;
-        }
-        from = bar + 1;
-    }
-}
-
 } // namespace
 
 ScriptEditor::ScriptEditor(Engine& engine)
@@ -226,7 +213,7 @@ int ScriptEditor::selectLine(int selected) {
                 continue;
             }
             showCommand(g + 1, c + 1);
-            const std::vector<std::string> pieces = splitBars(raw);
+            const std::vector<std::string> pieces = SplitCommandLine(raw);
             for (int i = 0; i < form_.fieldCount; ++i) {
                 const auto at = static_cast<std::size_t>(i) + 2;
                 form_.values[i] = at < pieces.size() ? pieces[at] : std::string();

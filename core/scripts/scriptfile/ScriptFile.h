@@ -51,6 +51,9 @@ int ScriptLoopCount(std::string_view line);
 // "<FINAL DE LOOP - [count] Repetições>".
 std::string ScriptLoopEndLine(std::string_view count);
 
+// The "|"-separated pieces of a command line: the code, the extension, then the field values.
+std::vector<std::string> SplitCommandLine(std::string_view line);
+
 // Reads a script line by line: one trailing line feed and then one trailing carriage return
 // are removed, and lines left empty are skipped. Owns its file, which is opened only when it is
 // a regular file within kScriptFileBound.

@@ -67,6 +67,19 @@ std::string ScriptLoopEndLine(std::string_view count) {
     return line;
 }
 
+std::vector<std::string> SplitCommandLine(std::string_view line) {
+    std::vector<std::string> pieces;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t bar = line.find('|', from);
+        pieces.emplace_back(line.substr(from, bar == std::string_view::npos ? bar : bar - from));
+        if (bar == std::string_view::npos) {
+            return pieces;
+        }
+        from = bar + 1;
+    }
+}
+
 std::string StripDisplayName(std::string_view line) {
     if (line.empty() || line[0] == '/' || line[0] == '#' || line[0] == '<') {
         return std::string(line);
