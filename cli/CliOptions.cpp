@@ -16,6 +16,8 @@ const char* const kUsage =
     "                     com --stop-on-error, para no primeiro comando que não responder 0000;\n"
     "                     com --step (num terminal), mostra cada comando: Enter envia, n pula,\n"
     "                     q para\n"
+    "  check ARQUIVO.SEQ  confere o script com o dicionário de comandos, sem a impressora;\n"
+    "                     sai com 0 sem problemas, 1 com problemas, 2 se não puder ler\n"
     "  backup ARQUIVO.cmd salva a configuração do ECF num novo arquivo de comandos\n"
     "  restore ARQUIVO.cmd  mostra o que difere e restaura no ECF a configuração do arquivo\n"
     "  apply ARQUIVO.cmd [--only CÓDIGO,...]\n"
@@ -112,6 +114,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         options.command = Command::Send;
     } else if (name == "run") {
         options.command = Command::Run;
+    } else if (name == "check") {
+        options.command = Command::Check;
     } else if (name == "backup") {
         options.command = Command::Backup;
     } else if (name == "restore") {
@@ -133,8 +137,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
         error = wanted == 1 ? name + " não tem argumentos"
                             : name + " precisa de " +
-                                  (name == "send"   ? "um comando"
-                                   : name == "run"  ? "um arquivo de script"
+                                  (name == "send"                     ? "um comando"
+                                   : name == "run" || name == "check" ? "um arquivo de script"
                                    : name == "read" ? "o código de uma função (ex.: 7.4)"
                                    : name == "seal" ? "um perfil (arquivo de comandos)"
                                                     : "um arquivo de comandos");

@@ -26,6 +26,7 @@ enum class Command {
     Status,
     Send,
     Run,
+    Check,
     Backup,
     Restore,
     Apply,
@@ -37,7 +38,7 @@ enum class Command {
 
 struct Options {
     Command command = Command::None;
-    std::string argument; // the raw command of send, the file of run, backup, restore, read's code
+    std::string argument; // send's raw command, the file of run, check, backup, restore...
     std::string secondFile;          // diff's file read as the one restored
     std::optional<std::string> home; // --home DIR
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore

@@ -18,6 +18,7 @@
 #include "core/features/tables/ChangePlan.h"
 #include "core/modules/CoreModules.h"
 #include "core/present/ReadingFields.h"
+#include "core/scripts/check/ScriptCheck.h"
 #include "core/scripts/dictionary/AnswerFields.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 #include "core/scripts/dictionary/DictionaryFile.h"
@@ -267,6 +268,33 @@ int CliSession::run(const std::string& script) {
         std::fprintf(err_, "morvelan-cli: %s\n", outcome.stopReason.c_str());
     }
     return outcome.commandsFailed == 0 && !outcome.stopped ? kExitSuccess : kExitFailed;
+}
+
+int CliSession::check(const std::string& script) {
+    RegularFile file(script, kScriptFileBound);
+    if (!file.isOpen()) {
+        std::fprintf(err_, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
+                     file.fault().text.c_str());
+        return kExitUsage;
+    }
+    if (!dictionaryReadable()) {
+        return kExitUsage;
+    }
+    // A run goes on without the dictionary; a check without it would find every command unknown.
+    auto dictionary = std::make_unique<CommandDictionary>();
+    if (!LoadCommandDictionary(engine_->programDirectory(), prompts_, *dictionary)) {
+        std::fprintf(
+            err_, "morvelan-cli: sem o dicionário de comandos %s não há como conferir o script\n",
+            dictionary::DictionaryPath(engine_->programDirectory()).c_str());
+        return kExitUsage;
+    }
+    ScriptFileReader reader(file.release());
+    const std::size_t findings =
+        CheckScriptFile(reader, dictionary.get(), [this](const ScriptFinding& finding) {
+            std::fputs(ScriptFindingText(finding).c_str(), out_);
+        });
+    std::fprintf(out_, "%s\n", ScriptCheckSummary(findings).c_str());
+    return findings == 0 ? kExitSuccess : kExitFailed;
 }
 
 int CliSession::backup(const std::string& path) {

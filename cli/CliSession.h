@@ -38,6 +38,10 @@ public:
     int status();
     int send(const std::string& command);
     int run(const std::string& script);
+    // Each line of the script that the dictionary or the script format does not accept, without
+    // a printer: exit 0 when there is none, 1 when there are, 2 when the script or the dictionary
+    // cannot be read.
+    int check(const std::string& script);
     // Every setting of the printer into a new command file at `path`; an existing file is
     // replaced only when --yes or the technician at the terminal says so.
     int backup(const std::string& path);

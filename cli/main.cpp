@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
     case Command::Run:
         code = session.run(options->argument);
         break;
+    case Command::Check:
+        code = session.check(options->argument);
+        break;
     case Command::Backup:
         code = session.backup(options->argument);
         break;

@@ -28,6 +28,8 @@ TEST(CliOptions, CommandsOptionsAndUsageErrors) {
          false},
         {{"run", "a.SEQ", "--yes", "--home=/h"}, true, Command::Run, "a.SEQ", "/h", true},
         {{"-y", "--", "run", "-x.SEQ"}, true, Command::Run, "-x.SEQ", "", true},
+        {{"check", "a.SEQ"}, true, Command::Check, "a.SEQ", "", false},
+        {{"check"}, false, Command::None, "", "", false},
         {{"run", "--help"}, true, Command::Help, "", "", false},
         {{"seal", "p.cmd", "--clock-from-pc"}, true, Command::Seal, "p.cmd", "", false},
         {{"seal"}, false, Command::None, "", "", false},

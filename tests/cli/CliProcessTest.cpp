@@ -211,6 +211,23 @@ TEST_F(CliProcess, ExitCodesAShellScriptCanTest) {
     EXPECT_TRUE(cli("--version").out.starts_with("morvelan-cli "));
 }
 
+TEST_F(CliProcess, CheckNamesEachFindingAndExitsAsTheOtherCommands) {
+    const Outcome clean = cli("check '" + script("//ok\r\n0001|0000\r\n") + "'");
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "Nenhum problema encontrado no script.\n");
+
+    const Outcome found = cli("check '" + script("0001|0000\r\n\r\nZZZZ|0000\r\n") + "'");
+    EXPECT_EQ(found.code, 1);
+    EXPECT_EQ(found.out, "Linha 3: ZZZZ|0000\n    O comando \"ZZZZ\" não existe no dicionário de "
+                         "comandos.\n1 problema encontrado no script.\n");
+
+    EXPECT_EQ(cli("check /nao/existe.SEQ").code, 2);
+    fs::remove(home.file("comandos.xml"));
+    const Outcome noDictionary = cli("check '" + script("0001|0000\r\n") + "'");
+    EXPECT_EQ(noDictionary.code, 2);
+    EXPECT_NE(noDictionary.err.find("comandos.xml"), std::string::npos) << noDictionary.err;
+}
+
 TEST_F(CliProcess, MissingLibraryOrPrinterIsExitThree) {
     TempDir empty;
     Outcome o = cli("status", empty.path());
