@@ -80,6 +80,8 @@ public:
     void loadScript();
     void clearScript();
     void executeScript();
+    // "Verificar Script": the list checked as it would be saved; the findings in a message.
+    void checkScript();
     // False, after its message, when there is no log to show.
     bool hasDetails();
 

@@ -100,6 +100,7 @@ CScriptDlg::CScriptDlg(FormServices& services, QWidget* parent)
         {"Carregar Script", "loadButton"},
         {"Salvar Script", "saveButton"},
         {"Limpar Script", "clearButton"},
+        {"Verificar Script", "checkButton"},
         {"Executar Script", "executeButton"}};
     int n = 0;
     for (const auto& [text, name] : listActions) {
@@ -141,6 +142,7 @@ CScriptDlg::CScriptDlg(FormServices& services, QWidget* parent)
     on("loadButton", [this](int) { return m_editor.loadScript(), -1; });
     on("saveButton", [this](int) { return m_editor.saveScript(), -1; });
     on("clearButton", [this](int) { return m_editor.clearScript(), -1; });
+    on("checkButton", [this](int s) { return m_editor.checkScript(), s; });
     on("executeButton", [this](int s) { return m_editor.executeScript(), s; });
     connect(details, &QPushButton::clicked, this, &CScriptDlg::showDetails);
 

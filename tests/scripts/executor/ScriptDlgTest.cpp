@@ -231,6 +231,30 @@ TEST_F(ScriptDlgTest, ExecuteRunsTheLoadedFileOrAsksForANameAfterAChange) {
     EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 2);
 }
 
+TEST_F(ScriptDlgTest, CheckNamesEachFindingOfTheListOrSaysItIsClean) {
+    pick(1, 0);
+    click("addButton");
+    click("checkButton");
+    EXPECT_EQ(prompts.messages.back().title, "Alerta Morvelan");
+    EXPECT_EQ(prompts.messages.back().text, "Nenhum problema encontrado no script.");
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Information);
+
+    // A reserved field cannot be edited in the form, but a file can hold one edited.
+    const std::string path = dir.file("c.SEQ");
+    std::ofstream(path, std::ios::binary) << "0101|0000|31122000|000001\r\n<INICIO DE LOOP>\r\n";
+    prompts.files.push_back(path);
+    click("loadButton");
+    select(0);
+    click("checkButton");
+    EXPECT_EQ(prompts.messages.back().text,
+              "2 problemas encontrados no script.\n\nLinha 1: 0101|0000|31122000|000001\n    O "
+              "campo 1 do comando 0101 (Ajustar relogio) é RESERVADO e fica \"01012000\", não "
+              "\"31122000\".\n\nLinha 2: <INICIO DE LOOP>\n    Loop sem final: falta \"<FINAL DE "
+              "LOOP - [n] Repetições>\" depois de \"<INICIO DE LOOP>\".");
+    EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Warning);
+    EXPECT_EQ(list()->currentRow(), 0) << "the selection stays";
+}
+
 TEST_F(ScriptDlgTest, SendingOneCommandAnswersWithItsNamedFieldsOrItsError) {
     pick(0, 0);
     FakeLibrary::script.texts["Send_From_FileEX"] = "01012026||120000";
