@@ -1,5 +1,6 @@
 #include "gui/forms/executor/CRightView_06_02.h"
 
+#include "core/scripts/check/ScriptCheck.h"
 #include "core/scripts/executor/ScriptListing.h"
 #include "gui/dialogs/CScriptOutputDlg.h"
 #include "gui/dialogs/ReadOnlyText.h"
@@ -12,12 +13,15 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace morvelan {
 
 namespace {
 constexpr const char* kScriptFilter = "Arquivos Script (*.SEQ)|*.SEQ||";
 constexpr const char* kScriptExtension = "*.SEQ";
 constexpr const char* kNoScriptSelected = "Não existe nenhum script selecionado.";
+constexpr const char* kRunAnyway = "Executar o script mesmo assim?";
 } // namespace
 
 CRightView_06_02::CRightView_06_02(FormContext& context)
@@ -93,10 +97,28 @@ void CRightView_06_02::execute() {
         services().prompts().message(kAlertTitle, kNoScriptSelected, PromptIcon::Error);
         return;
     }
+    if (!confirmCheckedScript()) {
+        return;
+    }
     m_runner.setStopOnError(m_stopOnError->isChecked());
     m_runner.runScript(m_scriptPath, m_logs, kAllPrinters);
     m_plain->setPlainText(qtText(m_logs[0]));
     showColouredScriptLog(*m_output, qtText(m_logs[0]));
+}
+
+bool CRightView_06_02::confirmCheckedScript() {
+    auto dictionary = std::make_unique<CommandDictionary>();
+    // Without comandos.xml the run goes on, and the script is held to its format alone.
+    const bool loaded = LoadCommandDictionary(services().engine().programDirectory(),
+                                              services().prompts(), *dictionary);
+    const auto outcome =
+        CheckScriptFile(m_scriptPath, loaded ? dictionary.get() : nullptr, kFindingsShown);
+    // A script that cannot be read is the run's to report.
+    if (!outcome || outcome->total == 0) {
+        return true;
+    }
+    return services().prompts().askYesNo(
+        kAlertTitle, ScriptCheckMessage(*outcome) + "\n\n" + kRunAnyway, PromptIcon::Question);
 }
 
 } // namespace morvelan

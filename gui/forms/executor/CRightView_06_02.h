@@ -28,6 +28,9 @@ public:
     const std::string& log() const { return m_logs[0]; }
 
 private:
+    // The script checked before a run; true when it is clean or the technician runs it anyway.
+    bool confirmCheckedScript();
+
     ScriptRunner m_runner;
     std::string m_scriptPath;
     ScriptLogs m_logs;

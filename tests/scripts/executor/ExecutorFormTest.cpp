@@ -100,6 +100,26 @@ TEST_F(ExecutorForm, TheTickBoxEndsTheRunAtItsFirstError) {
         << form->log();
 }
 
+TEST_F(ExecutorForm, AScriptWithFindingsRunsOnlyWhenTheTechnicianSaysSo) {
+    std::ofstream(dir.file("comandos.xml"))
+        << "<COMANDOS><GRUPO><NOME>G</NOME><COMANDO><NOME>Ler</NOME><NUMERO>0001</NUMERO>"
+           "<EXTENSAO><VALOR>0000</VALOR><DESCRICAO></DESCRICAO></EXTENSAO></COMANDO></GRUPO>"
+           "</COMANDOS>";
+    const std::string path = dir.file("f.SEQ");
+    std::ofstream(path, std::ios::binary) << "0001|0000\r\n0002|0000\r\n";
+    prompts.files.push_back(path);
+    click("selectButton");
+    prompts.answers = {false, true};
+    click("executeButton");
+    EXPECT_EQ(prompts.messages.back().kind, "yesno");
+    EXPECT_EQ(prompts.messages.back().text,
+              "1 problema encontrado no script.\n\nLinha 2: 0002|0000\n    O comando \"0002\" não "
+              "existe no dicionário de comandos.\n\nExecutar o script mesmo assim?");
+    EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 0);
+    click("executeButton");
+    EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 2);
+}
+
 TEST_F(ExecutorForm, CancelledSelectionForgetsTheScript) {
     const std::string path = dir.file("b.SEQ");
     std::ofstream(path) << "0001|0000\n";
