@@ -11,4 +11,7 @@ namespace morvelan {
 // written as "\xNN", so the result is valid UTF-8 and still tells which bytes the name held.
 std::string validUtf8(std::string_view text);
 
+// Whether every byte of `text` belongs to a valid UTF-8 sequence (what validUtf8 keeps as it is).
+bool isValidUtf8(std::string_view text);
+
 } // namespace morvelan

@@ -111,7 +111,7 @@ void ScriptCheck::finish() {
 }
 
 void ScriptCheck::checkCharacters(int number, std::string_view text) {
-    if (hasNonAscii(text) && validUtf8(text) == text) {
+    if (hasNonAscii(text) && isValidUtf8(text)) {
         // Bytes that read as UTF-8 are a text saved in UTF-8: Windows-1252 would show and send
         // every accented letter as two characters.
         const StrictCp1252 converted = toCp1252Strict(text);

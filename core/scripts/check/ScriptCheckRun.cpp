@@ -55,8 +55,7 @@ ScriptCheckOutcome CheckScriptLines(const std::vector<std::string>& lines,
 
 std::string ScriptFindingText(const ScriptFinding& finding) {
     // A line saved in UTF-8 is shown as its writer sees it; the finding says it is UTF-8.
-    const std::string shown =
-        validUtf8(finding.text) == finding.text ? finding.text : fromCp1252(finding.text);
+    const std::string shown = isValidUtf8(finding.text) ? finding.text : fromCp1252(finding.text);
     return "Linha " + std::to_string(finding.line) + ": " + shown + "\n    " + finding.reason +
            "\n";
 }
