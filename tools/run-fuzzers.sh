@@ -4,7 +4,7 @@
 #
 #   tools/run-fuzzers.sh <build-dir> [seconds-per-target] [target...]
 #
-# Seconds per target: the argument, else $MORVELAN_FUZZ_SECONDS, else 40, so that the eight
+# Seconds per target: the argument, else $MORVELAN_FUZZ_SECONDS, else 40, so that the nine
 # targets together stay within six minutes. With $MORVELAN_BUILD_LOCK set, the build waits for
 # that lock file (machines where several builds share the cores).
 #
@@ -23,7 +23,8 @@ seconds=${2:-${MORVELAN_FUZZ_SECONDS:-40}}
 shift $(($# < 2 ? $# : 2))
 
 # target name and the folder of its seeds (and its token dictionary, when there is one)
-targets=(fuzz_xml_reader:xml fuzz_script_file:script fuzz_command_file:commandfile
+targets=(fuzz_xml_reader:xml fuzz_script_file:script fuzz_script_check:script-check
+  fuzz_command_file:commandfile
   fuzz_script_worker:script fuzz_update_file:update fuzz_key_history:keyhistory
   fuzz_printer_command:printer-command fuzz_state_file:state-file)
 if [[ $# -gt 0 ]]; then
