@@ -38,8 +38,8 @@ enum class Command {
 
 struct Options {
     Command command = Command::None;
-    std::string argument; // send's raw command, the file of run, check, backup, restore...
-    std::string secondFile;          // diff's file read as the one restored
+    std::string argument;   // send's raw command, the file of run, check, backup, restore...
+    std::string secondFile; // diff's file read as the one restored
     std::optional<std::string> home; // --home DIR
     bool yes = false;                // --yes: skip the script's "#" messages, confirm a restore
     bool json = false;               // --json: read prints one JSON object
