@@ -87,11 +87,12 @@ KORVA_DEFINE_STATE_TYPE(UpdateState, started, stageOpen, stageHasLines, lastStag
                         dataLines)
 
 void to_json(nlohmann::json& j, const Event& e) {
-    j = {{"date", e.date},
-         {"time", e.time},
-         {"kind", std::string(1, e.kind)},
-         {"command", e.command},
-         {"sequence", e.sequence}};
+    j = nlohmann::json::object();
+    j["date"] = e.date;
+    j["time"] = e.time;
+    j["kind"] = std::string(1, e.kind);
+    j["command"] = e.command;
+    j["sequence"] = e.sequence;
 }
 
 void from_json(const nlohmann::json& j, Event& e) {
@@ -141,59 +142,57 @@ PrinterState freshPrinter(const ModelProfile& profile) {
 }
 
 nlohmann::json toJson(const PrinterState& s) {
-    nlohmann::json pending = nullptr;
-    if (s.pendingUser) {
-        pending = *s.pendingUser;
-    }
-    return {
-        {"version", PrinterState::kVersion},
-        {"profile", s.profile},
-        {"model", s.model},
-        {"board", s.board},
-        {"manufacturer", s.manufacturer},
-        {"type", s.type},
-        {"mfSerial", s.mfSerial},
-        {"mfdSerial", s.mfdSerial},
-        {"softwareVersion", s.version},
-        {"variant", s.variant},
-        {"port", s.port},
-        {"portStatus", s.portStatus},
-        {"serialSpeed", s.serialSpeed},
-        {"pendingSerialSpeed", s.pendingSerialSpeed},
-        {"microswitches", s.microswitches},
-        {"mode", s.mode},
-        {"blockReason", s.blockReason},
-        {"mit", s.mit},
-        {"fiscalMemory", s.fiscalMemory},
-        {"salesPeriodOpen", s.salesPeriodOpen},
-        {"document", s.document},
-        {"user", s.user},
-        {"pendingUser", pending},
-        {"quantityDecimals", s.quantityDecimals},
-        {"priceDecimals", s.priceDecimals},
-        {"rounds", s.rounds},
-        {"ownManufacture", s.ownManufacture},
-        {"operator", s.operatorName},
-        {"ecfNumber", s.ecfNumber},
-        {"storeNumber", s.storeNumber},
-        {"payments", s.payments},
-        {"reports", s.reports},
-        {"nonFiscal", s.nonFiscal},
-        {"taxRates", s.taxRates},
-        {"header", s.header},
-        {"currency", s.currency},
-        {"daylightSaving", s.daylightSaving},
-        {"issqnDiscount", s.issqnDiscount},
-        {"clockOffset", s.clockOffset},
-        {"day", s.day},
-        {"events", s.events},
-        {"signatureKey", s.key},
-        {"mechanics", s.mechanics},
-        {"poweredOn", s.poweredOn},
-        {"slowMs", s.slowMs},
-        {"faults", s.faults},
-        {"update", s.update},
-    };
+    // Field by field: a braced list would build every value, the events among them, and then
+    // copy it into the document; the state is written after every change the printer makes.
+    nlohmann::json j;
+    j["version"] = PrinterState::kVersion;
+    j["profile"] = s.profile;
+    j["model"] = s.model;
+    j["board"] = s.board;
+    j["manufacturer"] = s.manufacturer;
+    j["type"] = s.type;
+    j["mfSerial"] = s.mfSerial;
+    j["mfdSerial"] = s.mfdSerial;
+    j["softwareVersion"] = s.version;
+    j["variant"] = s.variant;
+    j["port"] = s.port;
+    j["portStatus"] = s.portStatus;
+    j["serialSpeed"] = s.serialSpeed;
+    j["pendingSerialSpeed"] = s.pendingSerialSpeed;
+    j["microswitches"] = s.microswitches;
+    j["mode"] = s.mode;
+    j["blockReason"] = s.blockReason;
+    j["mit"] = s.mit;
+    j["fiscalMemory"] = s.fiscalMemory;
+    j["salesPeriodOpen"] = s.salesPeriodOpen;
+    j["document"] = s.document;
+    j["user"] = s.user;
+    j["pendingUser"] = s.pendingUser ? nlohmann::json(*s.pendingUser) : nlohmann::json();
+    j["quantityDecimals"] = s.quantityDecimals;
+    j["priceDecimals"] = s.priceDecimals;
+    j["rounds"] = s.rounds;
+    j["ownManufacture"] = s.ownManufacture;
+    j["operator"] = s.operatorName;
+    j["ecfNumber"] = s.ecfNumber;
+    j["storeNumber"] = s.storeNumber;
+    j["payments"] = s.payments;
+    j["reports"] = s.reports;
+    j["nonFiscal"] = s.nonFiscal;
+    j["taxRates"] = s.taxRates;
+    j["header"] = s.header;
+    j["currency"] = s.currency;
+    j["daylightSaving"] = s.daylightSaving;
+    j["issqnDiscount"] = s.issqnDiscount;
+    j["clockOffset"] = s.clockOffset;
+    j["day"] = s.day;
+    j["events"] = s.events;
+    j["signatureKey"] = s.key;
+    j["mechanics"] = s.mechanics;
+    j["poweredOn"] = s.poweredOn;
+    j["slowMs"] = s.slowMs;
+    j["faults"] = s.faults;
+    j["update"] = s.update;
+    return j;
 }
 
 PrinterState fromJson(const nlohmann::json& j) {
