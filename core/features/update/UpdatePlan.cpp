@@ -88,11 +88,12 @@ std::uint32_t littleEndian(std::string_view bytes, std::size_t at) {
     return value;
 }
 
-std::string stripLineEnd(std::string_view line) {
+// A view, not a copy: every line of the file is measured before any is sent.
+std::string_view stripLineEnd(std::string_view line) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
         line.remove_suffix(1);
     }
-    return std::string(line);
+    return line;
 }
 
 const char* procedureField(Procedure procedure) {
@@ -230,7 +231,7 @@ std::string planPart(std::string_view body, Procedure procedure, int section,
     reader.seek(part.start);
     std::string_view line;
     auto sendLine = [&](StepKind kind, std::string_view raw) {
-        const std::string text = stripLineEnd(raw);
+        const std::string_view text = stripLineEnd(raw);
         if (text.empty()) {
             reader.fail(k, "linha vazia onde se espera uma linha para a impressora");
         } else if (const std::string problem = lineFormatProblem(text); !problem.empty()) {
@@ -239,7 +240,8 @@ std::string planPart(std::string_view body, Procedure procedure, int section,
                                "copie-o novamente do pacote de atualização original");
         }
         steps.push_back(
-            {kind, (kind == StepKind::Header ? "0563|0000|" : "0562|0000|") + text, reached});
+            {kind, std::string(kind == StepKind::Header ? "0563|0000|" : "0562|0000|").append(text),
+             reached});
     };
     auto count = [&](std::string_view raw) {
         reached += static_cast<std::int32_t>(raw.size());
@@ -321,16 +323,18 @@ PlanOutcome planUpdate(Procedure procedure, int section, std::string_view bytes,
     for (std::size_t k = 0; k < layout.parts.size(); ++k) {
         const std::uint32_t start = table[layout.parts[k].startIndex];
         const std::uint32_t end = table[layout.parts[k].endIndex];
-        const std::string where =
-            "seção " + std::to_string(section) + ", parte " + std::to_string(k + 1) + ": ";
+        // Named only in a refusal: most parts of most files are sound.
+        const auto where = [section, k] {
+            return "seção " + std::to_string(section) + ", parte " + std::to_string(k + 1) + ": ";
+        };
         if (start >= body.size() || end > body.size()) {
-            return refusal(fileName, where +
+            return refusal(fileName, where() +
                                          "a tabela de seções aponta para fora dos dados (início " +
                                          std::to_string(start) + ", fim " + std::to_string(end) +
                                          ", dados com " + std::to_string(body.size()) + " bytes).");
         }
         if (start >= end) {
-            return refusal(fileName, where + "o início (" + std::to_string(start) +
+            return refusal(fileName, where() + "o início (" + std::to_string(start) +
                                          ") não está antes do fim (" + std::to_string(end) + ").");
         }
     }
