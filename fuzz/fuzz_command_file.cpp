@@ -57,16 +57,15 @@ public:
 };
 
 std::string MemoryFolder() {
-    static const std::string folder = fuzz::NewFolder(fuzz::MemoryParent(), "fuzzcmd").string();
-    return folder;
+    static const fuzz::ScratchFolder folder(fuzz::MemoryParent(), "fuzzcmd");
+    return folder.path().string();
 }
 
 // Taking a file replaces the working file, flushed to disk, which costs the disk's time rather
 // than the code's: the working file lives in memory but for one input in 256.
 std::string WorkingFolder(std::string_view bytes) {
-    static const std::string onDisk =
-        fuzz::NewFolder(std::filesystem::temp_directory_path(), "fuzzcmd").string();
-    return fuzz::InShare(bytes, 256) ? onDisk : MemoryFolder();
+    static const fuzz::ScratchFolder onDisk(std::filesystem::temp_directory_path(), "fuzzcmd");
+    return fuzz::InShare(bytes, 256) ? onDisk.path().string() : MemoryFolder();
 }
 
 // The files the target lays out for the code under test, where only their bytes matter.
@@ -98,11 +97,9 @@ void CheckBlocks(CommandFileStore& store, std::string_view image) {
     }
 }
 
-void OpenAsChosenFile(std::string_view bytes) {
+void OpenAsChosenFile(std::string_view bytes, const std::string& chosen) {
     const std::string directory = WorkingFolder(bytes);
-    const std::string chosen = MemoryFolder() + "/chosen.cmd";
     const std::string working = directory + "/default.cmd";
-    WriteFixture(chosen, bytes);
     WriteFixture(working, std::string(kCommandFileSize, '\0'));
 
     std::string workingPath = working;
@@ -127,9 +124,9 @@ void OpenAsChosenFile(std::string_view bytes) {
     Check(saveAs.back() == '\0');
 }
 
-void ReadAsDamagedWorkingFile(std::string_view bytes) {
-    std::string workingPath = MemoryFolder() + "/damaged.cmd";
-    WriteFixture(workingPath, bytes);
+// Reading a working file, damaged or not, leaves it as it is: the file offered as the chosen one
+// serves.
+void ReadAsDamagedWorkingFile(std::string_view bytes, std::string workingPath) {
     CountingPrompts prompts;
     TitleFrame frame;
     CommandFileStore store(workingPath, MemoryFolder(), prompts, frame);
@@ -142,7 +139,9 @@ void ReadAsDamagedWorkingFile(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    OpenAsChosenFile(bytes);
-    ReadAsDamagedWorkingFile(bytes);
+    const std::string offered = MemoryFolder() + "/offered.cmd";
+    WriteFixture(offered, bytes);
+    OpenAsChosenFile(bytes, offered);
+    ReadAsDamagedWorkingFile(bytes, offered);
     return 0;
 }
