@@ -1,6 +1,11 @@
 // Runs any bytes as a script through the script worker, against the virtual printer in this
 // process, with every message answered at once: whatever a script holds, the worker must end,
 // stay inside its buffers and leave a log it can stand behind.
+#include "ScratchFolder.h"
+
+#include "PaperRoll.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/RegularFile.h"
 #include "core/base/WindowlessFrame.h"
 #include "core/engine/Engine.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
@@ -37,19 +42,21 @@ public:
     }
 };
 
+// Built once: the engine, the dictionary and a printer found on its port. The printer writes its
+// state file, flushed to disk, after every change, so the files live in memory.
 struct Bench {
-    std::filesystem::path directory;
+    fuzz::ScratchFolder folder{fuzz::MemoryParent(), "morvelan-fuzz-worker"};
+    std::filesystem::path directory = folder.path();
+    std::filesystem::path state = directory / "printer.json";
     AnsweringPrompts prompts;
     WindowlessFrame frame;
     std::unique_ptr<Engine> engine;
     std::unique_ptr<CommandDictionary> dictionary = std::make_unique<CommandDictionary>();
     std::atomic<bool> stop{false};
+    std::string freshState;
 
     Bench() {
-        directory = std::filesystem::temp_directory_path() /
-                    ("morvelan-fuzz-worker-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(directory);
-        ::setenv("KORVA_SIM_STATE", (directory / "printer.json").c_str(), 1);
+        ::setenv("KORVA_SIM_STATE", state.c_str(), 1);
         std::filesystem::copy_file(MORVELAN_COMANDOS_XML, directory / "comandos.xml",
                                    std::filesystem::copy_options::overwrite_existing);
         LibraryEntries entries;
@@ -60,6 +67,25 @@ struct Bench {
                                           directory.string());
         LoadCommandDictionary(directory, prompts, *dictionary);
         engine->ensurePrinter();
+        freshState = readWholeFile(state.string()).value_or("");
+        if (freshState.empty())
+            std::abort();
+    }
+
+    // Every input meets the printer as detection left it, so that a crash replays alone. After
+    // each run the paper roll, rewritten whole for every document, goes; the state file is put
+    // back when the run changed it, and read by the printer at once: what the run made the printer
+    // hold is released within the run, or libFuzzer, seeing more allocations than releases, would
+    // run the input again to look for a leak.
+    void resetPrinter() {
+        std::error_code ignored;
+        std::filesystem::remove(korva::paper::rollPath(state), ignored);
+        if (readWholeFile(state.string()) == freshState)
+            return;
+        if (!replaceFileAtomically(state.string(), freshState))
+            std::abort();
+        char status[21] = {};
+        engine->askPrinterStatus(status);
     }
 };
 
@@ -98,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptWorker worker(*bench.engine, *bench.dictionary, bench.stop,
                         ScriptWorkerOptions{.stopOnLowPaper = true});
     const ScriptWorkerOutcome outcome = worker.run(0, script, log);
+    bench.resetPrinter();
     if (outcome.commandsFailed > outcome.commandsSent)
         std::abort();
     return 0;
