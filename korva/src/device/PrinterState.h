@@ -34,17 +34,23 @@ enum class KeyState { None, Loaded, Enabled };
 struct User {
     int number = 0;
     std::string cnpj, ie, im, password;
+
+    bool operator==(const User&) const = default;
 };
 
 struct PendingUser {
     std::string cnpj, ie, im, password;
     int quantityDecimals = 3, priceDecimals = 2;
+
+    bool operator==(const PendingUser&) const = default;
 };
 
 struct TaxRate {
     std::string code; // "Ta".."Tr", "Sa".."Sr"
     std::string rate; // 4 digits, two decimals implied
     std::uint64_t total = 0;
+
+    bool operator==(const TaxRate&) const = default;
 };
 
 struct NamedEntry {
@@ -52,6 +58,8 @@ struct NamedEntry {
     std::string name;
     bool linked = false;     // payment methods only
     std::uint64_t total = 0; // accumulated total, or times issued for reports
+
+    bool operator==(const NamedEntry&) const = default;
 };
 
 struct FiscalDay {
@@ -65,6 +73,8 @@ struct FiscalDay {
     std::string lastReductionDate;
     std::int64_t lastDocumentTime = 0; // printer time (seconds since 1970) of the last document
     std::uint64_t grandTotal = 0;
+
+    bool operator==(const FiscalDay&) const = default;
 };
 
 struct Event {
@@ -72,12 +82,16 @@ struct Event {
     char kind = ' ';
     std::string command;
     int sequence = 0;
+
+    bool operator==(const Event&) const = default;
 };
 
 struct SignatureKey {
     KeyState state = KeyState::None;
     std::string publicKey;
     bool required = false; // a change of user on a third-generation printer wants a new key
+
+    bool operator==(const SignatureKey&) const = default;
 };
 
 struct Mechanics {
@@ -88,17 +102,23 @@ struct Mechanics {
     Station station = Station::Receipt;
     bool awaitingRemoval = false, awaitingInsertion = false;
     bool chequeLowerSensor = false, chequeUpperSensor = false, authenticationSensor = false;
+
+    bool operator==(const Mechanics&) const = default;
 };
 
 struct Fault {
     int remaining = 0;
     std::string returnCode;
+
+    bool operator==(const Fault&) const = default;
 };
 
 struct UpdateState {
     bool started = false, stageOpen = false, stageHasLines = false, lastStage = false;
     int stagesClosed = 0;
     long dataLines = 0;
+
+    bool operator==(const UpdateState&) const = default;
 };
 
 struct PrinterState {
@@ -145,6 +165,8 @@ struct PrinterState {
     bool thirdGeneration() const;
     const ModelProfile& modelProfile() const;
     int lineWidth() const { return thirdGeneration() ? 56 : 40; }
+
+    bool operator==(const PrinterState&) const = default;
 };
 
 // A printer fresh from the factory.
