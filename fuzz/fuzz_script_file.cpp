@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -63,9 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptFileReader reader(memory);
     ScriptLoop loop;
     std::string line;
+    // A line met again through a loop is checked once: what is checked of it depends on the line
+    // alone.
+    std::unordered_set<std::string> checked;
     // Loops may repeat a block up to 9998 times; bound the work per input.
     for (int budget = 300; budget > 0 && reader.readLine(line); --budget) {
-        CheckLine(line);
+        if (checked.insert(line).second) {
+            CheckLine(line);
+        }
         switch (ClassifyScriptLine(line)) {
         case ScriptLineKind::LoopStart:
             loop.start(reader.position());
