@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 
 namespace morvelan::update {
 namespace {
@@ -192,8 +194,14 @@ std::string lineFormatProblem(std::string_view line) {
 }
 
 std::string refusal(const std::string& fileName, const std::string& what) {
-    return "O arquivo de atualização \"" + fileName + "\" não pode ser usado:\n" + what +
-           "\n\nNada foi enviado à impressora.";
+    constexpr std::string_view kOpening = "O arquivo de atualização \"";
+    constexpr std::string_view kMiddle = "\" não pode ser usado:\n";
+    constexpr std::string_view kClosing = "\n\nNada foi enviado à impressora.";
+    // Put together in one buffer: a file is refused for most sections it lacks.
+    std::string text;
+    text.reserve(kOpening.size() + fileName.size() + kMiddle.size() + what.size() +
+                 kClosing.size());
+    return text.append(kOpening).append(fileName).append(kMiddle).append(what).append(kClosing);
 }
 
 // The longest line of the body, to refuse a file whose lines the printer could not take.
@@ -366,7 +374,8 @@ PlanOutcome planUpdate(Procedure procedure, int section, std::string_view bytes,
         if (!error.empty()) {
             return refusal(fileName, error);
         }
-        plan.steps.insert(plan.steps.end(), steps.begin(), steps.end());
+        plan.steps.insert(plan.steps.end(), std::make_move_iterator(steps.begin()),
+                          std::make_move_iterator(steps.end()));
         const std::int32_t reached = plan.steps.back().offsetReached;
         if (k + 1 == layout.parts.size()) {
             plan.steps.push_back({StepKind::Closing, "056C" + code, reached});
