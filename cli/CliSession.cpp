@@ -112,6 +112,15 @@ OperationCode historyCode(const FunctionUse& use) {
     return use.code;
 }
 
+// run and check refuse a script the same way: a folder, a FIFO or an oversized file is not read.
+bool scriptReadable(const RegularFile& file, const std::string& script, std::FILE* err) {
+    if (!file.isOpen()) {
+        std::fprintf(err, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
+                     file.fault().text.c_str());
+    }
+    return file.isOpen();
+}
+
 } // namespace
 
 int listFunctions(std::FILE* out) {
@@ -229,12 +238,8 @@ int CliSession::run(const std::string& script) {
                    err_);
         return kExitUsage;
     }
-    if (const RegularFile file(script, kScriptFileBound); !file.isOpen()) {
-        std::fprintf(err_, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
-                     file.fault().text.c_str());
-        return kExitUsage;
-    }
-    if (!dictionaryReadable()) {
+    if (!scriptReadable(RegularFile(script, kScriptFileBound), script, err_) ||
+        !dictionaryReadable()) {
         return kExitUsage;
     }
     // At a terminal the technician loads paper and presses Enter; unattended (no terminal, or
@@ -272,12 +277,7 @@ int CliSession::run(const std::string& script) {
 
 int CliSession::check(const std::string& script) {
     RegularFile file(script, kScriptFileBound);
-    if (!file.isOpen()) {
-        std::fprintf(err_, "morvelan-cli: não foi possível ler o script %s: %s\n", script.c_str(),
-                     file.fault().text.c_str());
-        return kExitUsage;
-    }
-    if (!dictionaryReadable()) {
+    if (!scriptReadable(file, script, err_) || !dictionaryReadable()) {
         return kExitUsage;
     }
     // A run goes on without the dictionary; a check without it would find every command unknown.
