@@ -2,6 +2,7 @@
 // decides, and a file it takes becomes the working file byte for byte. As a working file found
 // damaged at start-up, unchecked: every form's block must still be read from inside the file's
 // image and the title must stay one the window can show.
+#include "FuzzCheck.h"
 #include "InputShare.h"
 #include "ScratchFolder.h"
 
@@ -25,11 +26,7 @@ namespace {
 
 using namespace morvelan;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 class CountingPrompts final : public Prompts {
 public:

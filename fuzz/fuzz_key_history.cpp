@@ -1,5 +1,6 @@
 // Reads any bytes as the key history file: what the reader keeps must be a sound ring, written
 // back it must read the same, and a pair recorded in it must then be known.
+#include "FuzzCheck.h"
 #include "core/features/keys/KeyHistory.h"
 
 #include <cstddef>
@@ -12,11 +13,7 @@ namespace {
 
 using namespace morvelan::keys;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using morvelan::fuzz::Check;
 
 bool SameHistory(const KeyHistory& a, const KeyHistory& b) {
     return a.slots == b.slots && a.used == b.used && a.ringIndex == b.ringIndex;

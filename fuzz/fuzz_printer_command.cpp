@@ -2,6 +2,7 @@
 // raw-command entry points hand them over: whatever arrives, every answer carries a whole status
 // text, a refusal answers no fields and prints nothing, a printer no command says it changed is
 // unchanged, and the printer is left in a state its state file can hold.
+#include "FuzzCheck.h"
 #include "InputShare.h"
 #include "Models.h"
 #include "Protocol.h"
@@ -19,11 +20,7 @@ namespace {
 using namespace korva;
 namespace fuzz = morvelan::fuzz;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using morvelan::fuzz::Check;
 
 // A new printer is in technical intervention, so the table and setting commands are reached.
 const PrinterState& NewPrinter() {

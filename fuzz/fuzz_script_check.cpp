@@ -1,4 +1,5 @@
 // Checks any bytes as a script file, as morvelan-cli check, the generator and the executor do.
+#include "FuzzCheck.h"
 #include "core/base/Utf8Text.h"
 #include "core/scripts/check/ScriptCheck.h"
 
@@ -14,11 +15,7 @@ namespace {
 
 using namespace morvelan;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 // Two commands of the real dictionary's shape, one with a reserved field, and a short code.
 const CommandDictionary& Dictionary() {

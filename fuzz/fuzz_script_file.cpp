@@ -1,4 +1,5 @@
 // Reads any bytes as a script file, as the script runner and the generator do.
+#include "FuzzCheck.h"
 #include "core/scripts/scriptfile/ScriptFile.h"
 #include "core/scripts/scriptfile/ScriptLoop.h"
 
@@ -14,11 +15,7 @@ namespace {
 
 using namespace morvelan;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 const CommandDictionary& Dictionary() {
     static const std::unique_ptr<CommandDictionary> table = [] {

@@ -1,6 +1,7 @@
 // Reads any bytes as the virtual printer's state file, the way every exchange reads it: a
 // document it refuses is refused by an exception (the file is then set aside and replaced); one
 // it takes must be a printer that answers a command and reads back the same once written.
+#include "FuzzCheck.h"
 #include "Protocol.h"
 
 #include <cstddef>
@@ -15,11 +16,7 @@ namespace {
 
 using namespace korva;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using morvelan::fuzz::Check;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Offers any bytes as an update file, for every section of both procedures: the checks either
 // refuse the file with a message, or give a plan the transfer can send as it is, line by line,
 // that ends exactly where the section's table says.
+#include "FuzzCheck.h"
 #include "core/features/update/UpdatePlan.h"
 
 #include <algorithm>
@@ -14,11 +15,7 @@ namespace {
 
 using namespace morvelan::update;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using morvelan::fuzz::Check;
 
 bool SentLine(StepKind kind) {
     return kind == StepKind::Header || kind == StepKind::Data;

@@ -1,5 +1,6 @@
 // Parses any bytes as a document, walks every element with the cursor, changes every text and
 // checks that the changed document agrees with a fresh parse of its own text.
+#include "FuzzCheck.h"
 #include "core/scripts/xml/XmlReader.h"
 
 #include <cstddef>
@@ -13,11 +14,7 @@ namespace {
 
 using morvelan::CXmlReader;
 
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using morvelan::fuzz::Check;
 
 // Texts of every element below the document element, in document order.
 void Walk(CXmlReader& reader, std::vector<std::string>& texts) {
