@@ -77,6 +77,14 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     return cp < least ? kMalformed : cp;
 }
 
+std::size_t asciiRunLength(std::string_view text) {
+    std::size_t length = 0;
+    while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80) {
+        ++length;
+    }
+    return length;
+}
+
 bool isUndefinedControl(char32_t codePoint) {
     return codePoint >= 0x80 && codePoint < 0xA0 && kHighControls[codePoint - 0x80] == 0;
 }
@@ -106,7 +114,14 @@ std::string toCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        out += byteOf(decodeUtf8(utf8, pos));
+        // Nearly every text is plain ASCII, the same in both encodings: copied a run at a time,
+        // since every status decoded converts a few hundred bytes of it.
+        const std::size_t ascii = asciiRunLength(utf8.substr(pos));
+        out.append(utf8.substr(pos, ascii));
+        pos += ascii;
+        if (pos < utf8.size()) {
+            out += byteOf(decodeUtf8(utf8, pos));
+        }
     }
     return out;
 }
