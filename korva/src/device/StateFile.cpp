@@ -87,12 +87,19 @@ void StateFile::refresh(PrinterState& state) {
         return;
     }
     std::ifstream in(path_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
+    std::stringstream read;
+    read << in.rdbuf();
+    std::string text = std::move(read).str();
+    loaded_ = now;
+    hasLoaded_ = true;
+    if (!text.empty() && text == parsedText_) {
+        state = parsedState_;
+        return;
+    }
     try {
-        state = fromJson(nlohmann::json::parse(text.str()));
-        loaded_ = now;
-        hasLoaded_ = true;
+        state = fromJson(nlohmann::json::parse(text));
+        parsedText_ = std::move(text);
+        parsedState_ = state;
     } catch (const std::exception& e) {
         replaceDamaged(state, e.what());
     }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "PrinterState.h"
 
@@ -52,6 +53,10 @@ private:
     std::filesystem::path path_;
     Signature loaded_;
     bool hasLoaded_ = false;
+    // The text last parsed and what it held: a state put back as it was, as a test bench puts its
+    // printer back after every run, is taken again without parsing and checking it anew.
+    std::string parsedText_;
+    PrinterState parsedState_;
 };
 
 // Read-modify-write of a state file under its lock, for tools over the same file.

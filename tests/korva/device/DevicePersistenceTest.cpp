@@ -93,6 +93,21 @@ TEST_F(DevicePersistence, ChangesOfASecondInstanceAreSeenAndKept) {
     EXPECT_EQ(run("0001|0000").status.substr(8, 4), "0004");
 }
 
+// A state put back as it was once read, as a bench puts its printer back between runs, is the
+// printer's state again, even after the printer wrote changes of its own over it.
+TEST_F(DevicePersistence, AStatePutBackIsTakenAsItWas) {
+    modify([](PrinterState& st) { st.operatorName = "Ana"; });
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
+    const std::string withAna = readFile(path);
+    ASSERT_EQ(rc("0107|0000|Bianca"), "0000");
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << withAna;
+    ASSERT_EQ(rc("0205|0000|Vale"), "0000");
+    const PrinterState s = state();
+    EXPECT_EQ(s.operatorName, "Ana");
+    EXPECT_EQ(s.reports.size(), 2u);
+    EXPECT_EQ(s.nonFiscal.size(), 3u);
+}
+
 TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
     ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
     nlohmann::json wrongVersion = nlohmann::json::parse(readFile(path));
