@@ -2,13 +2,14 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
 #include <QSocketNotifier>
 
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -36,6 +37,34 @@ bool socketAddress(const std::string& path, sockaddr_un& address) {
 int localSocket() {
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
 }
+
+// Held while a start looks for a running copy and begins to listen, so that two starts at the
+// same moment do not both find no one. The kernel lets the lock go however the process ends, so
+// none is ever left stale, and no holder's name has to be flushed to disk at every start, as a
+// lock file's would. A lock held by someone else in the shared folder is waited for two seconds
+// at most: this start then goes on, as it does when it cannot listen.
+class StartLock {
+public:
+    explicit StartLock(const std::string& path)
+        : m_fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR)) {
+        for (int attempt = 0; m_fd >= 0 && attempt < kAttempts; ++attempt) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+                return;
+            ::usleep(kPauseMicroseconds);
+        }
+    }
+    ~StartLock() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+private:
+    static constexpr int kAttempts = 100;
+    static constexpr useconds_t kPauseMicroseconds = 20'000;
+    int m_fd;
+};
 } // namespace
 
 QString instanceName(unsigned userId, const std::string& dataDirectory) {
@@ -56,12 +85,15 @@ SingleInstance::~SingleInstance() {
     m_incoming.reset();
     ::close(m_listener);
     ::unlink(m_path.c_str());
+    // The lock goes with the socket, so that the shared folder keeps nothing of a copy that ended.
+    // A start waiting on it right now then holds a lock no later start sees: at worst two starts
+    // in that instant both open a window, as before there was any lock.
+    ::unlink(lockPath().c_str());
 }
 
 bool SingleInstance::claim() {
     // Two starts at the same moment must not both find no one and both listen.
-    QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
-    lock.lock();
+    const StartLock lock(lockPath());
     sockaddr_un address{};
     if (!socketAddress(m_path, address))
         return true;

@@ -32,6 +32,7 @@ public:
     void setWindow(QWidget* window) { m_window = window; }
 
 private:
+    std::string lockPath() const { return m_path + ".lock"; }
     void listen();
     void acceptLaterStart();
     void bringForward();

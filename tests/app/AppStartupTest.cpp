@@ -147,6 +147,7 @@ TEST(AppStartup, TerminationEndsTheProgramAsSairDoesLeavingNothingBehind) {
     EXPECT_FALSE(fs::exists(journal));
     EXPECT_FALSE(fs::exists(home / "historico.db-shm"));
     EXPECT_FALSE(fs::exists(socket));
+    EXPECT_FALSE(fs::exists(socket.string() + ".lock"));
     fs::remove_all(home);
 }
 
