@@ -2,6 +2,9 @@
 // engine reports to, the one status-bar message when the file cannot be written, and the
 // "Histórico de intervenções" window. The frame makes it as its child and keeps a pointer to it;
 // lives on the user-interface thread.
+//
+// The file is opened once the window has been seen, or sooner when something is to be recorded
+// or shown: the first window shows nothing of the history, and SQLite is not loaded for it.
 #pragma once
 
 #include "core/engine/Engine.h"
@@ -9,25 +12,41 @@
 #include "core/engine/history/HistoryRecorder.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QStatusBar>
 
-class QStatusBar;
+#include <optional>
+#include <string>
+
 class QWidget;
 
 namespace morvelan {
 
-class HistoryKeeper final : public QObject {
+class HistoryKeeper final : public QObject, public ServiceObserver {
 public:
     HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statusBar, QWidget* frame);
 
     // Shows the window modally over the frame.
     void showWindow();
-    history::HistoryDatabase& database() { return m_database; }
+    history::HistoryDatabase& database();
+
+    // What the engine reports goes to the recorder, the file opened first when it is not yet.
+    void runEnded(const Engine& engine, const RunReport& report) override;
+    void interventionBegan(const Engine& engine, std::string_view kind) override;
+    void interventionStep(std::string_view description, bool succeeded) override;
+    void interventionEnded(std::string_view outcome) override;
+    bool interventionOpen() const override;
+    void planConfirmed(int type, int step, std::string_view lines) override;
 
 private:
+    history::HistoryRecorder& recorder();
+
     Prompts& m_prompts;
     QWidget* m_frame;
-    history::HistoryDatabase m_database;
-    history::HistoryRecorder m_recorder;
+    std::string m_path;
+    QPointer<QStatusBar> m_statusBar;
+    std::optional<history::HistoryDatabase> m_database;
+    std::optional<history::HistoryRecorder> m_recorder;
 };
 
 } // namespace morvelan
