@@ -22,6 +22,17 @@ Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
 
 Engine::~Engine() = default;
 
+void Engine::bindPendingLibrary() {
+    if (!pendingLibrary_) {
+        return;
+    }
+    const auto binder = std::move(pendingLibrary_);
+    pendingLibrary_ = nullptr;
+    const BoundLibrary library = binder();
+    libraryHandle = library.handle;
+    libraryEntries = library.entries;
+}
+
 void Engine::refreshTitle() {
     commandFile_.readCommandFile(0, 0, {});
 }

@@ -68,6 +68,10 @@ public:
     Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
            std::string programDirectory);
     ~Engine();
+    // Leaves the library to be bound by `binder` when it is first needed, or at
+    // bindPendingLibrary(), whichever comes first: a window is shown without waiting for it.
+    void bindLater(std::function<BoundLibrary()> binder) { pendingLibrary_ = std::move(binder); }
+    void bindPendingLibrary();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
@@ -176,6 +180,7 @@ private:
     OperationTable readings_;
     NoServiceObserver noObserver_;
     ServiceObserver* observer_ = &noObserver_;
+    std::function<BoundLibrary()> pendingLibrary_;
     bool formDetectionTried_ = false;
 };
 

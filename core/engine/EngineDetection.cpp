@@ -26,6 +26,7 @@ constexpr std::string_view kPadding = " ";
 } // namespace
 
 bool Engine::ensurePrinter() {
+    bindPendingLibrary();
     if (detectionNeeded != 1) {
         return true;
     }
@@ -61,6 +62,7 @@ bool Engine::ensurePrinter() {
 }
 
 bool Engine::ensurePrinterForForm() {
+    bindPendingLibrary();
     if (detectionNeeded != 1 || formDetectionTried_ || libraryHandle == nullptr) {
         return true;
     }

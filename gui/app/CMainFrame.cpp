@@ -4,6 +4,7 @@
 #include "core/modules/CoreModules.h"
 #include "core/present/HelpIndex.h"
 #include "core/present/SealingSequence.h"
+#include "gui/app/AfterFirstPaint.h"
 #include "gui/app/CLeftView.h"
 #include "gui/app/CRightView_00_00.h"
 #include "gui/app/FormModules.h"
@@ -62,7 +63,11 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
     createMenu();
     createPanes();
     // 2-3. The library, and the engine whose state starts with no printer and detection due.
-    m_engine.emplace(bind(), m_prompts, *this, std::move(programDirectory));
+    // Nothing in the first window needs the library: it is loaded once the window is seen, or
+    // sooner by the first operation.
+    m_engine.emplace(BoundLibrary{}, m_prompts, *this, std::move(programDirectory));
+    m_engine->bindLater(bind);
+    afterFirstPaint(*this, [this] { m_engine->bindPendingLibrary(); });
     registerCoreModules(*m_engine);
     // A child rather than a member: the frame destroys its engine before its children, so the
     // engine never reports to a recorder that is gone.

@@ -42,10 +42,10 @@ struct AppReadings : testing::Test {
                                      CMainFrame::libraryInDirectory(MORVELAN_LIBRARY_DIR));
 
     void SetUp() override {
-        ASSERT_NE(frame->engine().libraryHandle, nullptr);
         frame->show();
         // The printer's state file exists once the library has talked to it.
         frame->ensurePrinter();
+        ASSERT_NE(frame->engine().libraryHandle, nullptr);
         editPrinter([](nlohmann::json& state) { state["poweredOn"] = true; });
         prompts.messages.clear();
     }

@@ -99,6 +99,23 @@ TEST_F(EngineDetection, FormsLeaveAMissingLibraryToTheFirstOperation) {
     EXPECT_EQ(engine->detectionNeeded, 1);
 }
 
+TEST_F(EngineDetection, ALibraryLeftForLaterIsBoundOnceByTheFirstNeedForIt) {
+    makeEngine(BoundLibrary{});
+    int binds = 0;
+    engine->bindLater([&binds] {
+        ++binds;
+        return bindLibraryFromTable(FakeLibrary::entries());
+    });
+    EXPECT_EQ(binds, 0);
+    FakeLibrary::script.printerData.text = printerDataWithModel("QP-L30 MKIII");
+    ASSERT_TRUE(engine->ensurePrinterForForm());
+    ASSERT_TRUE(engine->ensurePrinter());
+    engine->bindPendingLibrary();
+    EXPECT_EQ(binds, 1);
+    EXPECT_EQ(engine->printerPresent[0], 1);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(EngineDetection, DetectsOnlyWhileNeededButAlwaysForTheCommunicationCheck) {
     char data[2] = {};
     engine->runOperation(7, 1, data, kAllPrinters);
