@@ -115,7 +115,7 @@ std::string toCp1252(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         // Nearly every text is plain ASCII, the same in both encodings: copied a run at a time,
-        // since every status decoded converts a few hundred bytes of it.
+        // since every status decoded converts a few hundred bytes of it (and back, as below).
         const std::size_t ascii = asciiRunLength(utf8.substr(pos));
         out.append(utf8.substr(pos, ascii));
         pos += ascii;
@@ -129,8 +129,14 @@ std::string toCp1252(std::string_view utf8) {
 std::string fromCp1252(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
-    for (const char c : cp1252) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    std::size_t pos = 0;
+    while (pos < cp1252.size()) {
+        const std::size_t ascii = asciiRunLength(cp1252.substr(pos));
+        out.append(cp1252.substr(pos, ascii));
+        pos += ascii;
+        if (pos < cp1252.size()) {
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(cp1252[pos++])));
+        }
     }
     return out;
 }
