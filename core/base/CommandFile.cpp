@@ -69,8 +69,14 @@ void CommandFileStore::ensurePath() {
 
 bool CommandFileStore::readCommandFile(int type, int step, std::span<char> data) {
     ensurePath();
+    // Every block a form reads comes through here: the 1,024-byte identification is converted
+    // and the window retitled only when it changed.
     const auto showTitle = [this](const Image& image) {
         const std::string_view identification = identificationOf(image);
+        if (titledAs_ == identification) {
+            return;
+        }
+        titledAs_ = std::string(identification);
         frame_.setWindowTitle(identification.empty()
                                   ? std::string(kUnnamedTitle)
                                   : "Morvelan .: " + fromCp1252(identification) + " :.");

@@ -5,6 +5,7 @@
 #include "core/base/FrameServices.h"
 #include "core/base/Prompts.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -47,6 +48,8 @@ private:
     std::string programDirectory_;
     Prompts& prompts_;
     FrameServices& frame_;
+    // The identification the window's title was last made from.
+    std::optional<std::string> titledAs_;
 };
 
 } // namespace morvelan

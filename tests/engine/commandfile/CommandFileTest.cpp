@@ -120,6 +120,10 @@ TEST_F(CommandFile, TitleNamesTheIdentification) {
     writeBytes(working(), image);
     store.readCommandFile(0, 0, {});
     EXPECT_EQ(frame.titles.back(), "Morvelan .: Padaria São João :.");
+    // Reading more blocks of the same file leaves the title as it is.
+    const std::size_t titled = frame.titles.size();
+    store.readCommandFile(6, 5, {});
+    EXPECT_EQ(frame.titles.size(), titled);
 
     // An identification that fills its 1024 bytes without a zero stops there.
     writeBytes(working(), std::string(kCommandFileSize, 'I'));
