@@ -1,6 +1,7 @@
 #include "StateFile.h"
 
 #include "FileReplace.h"
+#include "StateText.h"
 
 #include <cstdio>
 #include <ctime>
@@ -117,7 +118,7 @@ void StateFile::replaceDamaged(PrinterState& state, const char* why) {
 
 void StateFile::save(const PrinterState& state) {
     fs::create_directories(path_.parent_path().empty() ? fs::path(".") : path_.parent_path());
-    replaceFile(path_, toJson(state).dump(2) + "\n");
+    replaceFile(path_, stateText(state));
     loaded_ = current();
     hasLoaded_ = true;
 }

@@ -11,9 +11,12 @@
 
 #include "DeviceFixture.h"
 #include "GoneProcess.h"
+#include "StateText.h"
 
 namespace korva::test {
 namespace {
+
+using namespace std::string_literals;
 
 using DevicePort = DeviceTest;
 using DevicePersistence = DeviceTest;
@@ -151,6 +154,83 @@ TEST_F(DevicePersistence, DamagedStateFilesAreKeptAsideAndReplaced) {
         }
         EXPECT_EQ(aside, 1u) << damage;
         EXPECT_NO_THROW(fromJson(nlohmann::json::parse(readFile(path))));
+    }
+}
+
+// Every part of the state filled, with texts the file must escape or carry as they are.
+PrinterState filledState() {
+    PrinterState s = freshPrinter(defaultModel());
+    s.mode = FiscalMode::Blocked;
+    s.blockReason = BlockReason::SignatureKeyNotEnabled;
+    s.fiscalMemory = FiscalMemory::RunningOut;
+    s.document = Document::ChequeOrAuthentication;
+    s.microswitches = 0xFFFF;
+    s.clockOffset = -10800;
+    s.user = {1, "11222333000181", "ISENTO", "", "1234"};
+    s.pendingUser = PendingUser{"99888777000166", "123", "456", "senha", 2, 3};
+    s.operatorName = "\"a\\b/\x01\b\f\n\r\t\x1f\x7f\0"s;
+    s.header = {"Padaria São João", "Ñandú € 𝄞", "",
+                "\u00a0\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
+    s.payments.push_back({2, "Cartão \"Débito\"", true, 123456});
+    s.taxRates = {{"Ta", "1800", 987}, {"Sb", "0500", 0}};
+    s.day.grandTotal = UINT64_MAX;
+    s.day.lastDocumentTime = INT64_MIN;
+    s.day.lastReductionDate = "11032026";
+    s.events = {{"12032026", "1000", 'Z', "0701", 1}, {"12032026", "1001", '\t', "0501", 2}};
+    s.key = {KeyState::Loaded, "ABCDEF010001", true};
+    s.mechanics.paper = Paper::Low;
+    s.mechanics.station = Station::Micr;
+    s.mechanics.coverOpen = true;
+    s.faults = {{"0001", {2, ""}}, {"05\"62", {1, "0f06"}}};
+    s.update = {true, true, false, true, 3, 4096};
+    return s;
+}
+
+// The text is written without the JSON library, yet must be what the library reads back as the
+// same printer and what its dump(2) has always written: keys in order, indentation, escapes, and
+// `null`, `{}` and `[]` for what is absent or empty.
+TEST(StateText, ReadsBackAsTheSameStateInTheLibrarysLayout) {
+    for (const PrinterState& s : {freshPrinter(defaultModel()), filledState()}) {
+        const std::string text = stateText(s);
+        EXPECT_EQ(fromJson(nlohmann::json::parse(text)), s) << text;
+        EXPECT_EQ(text, nlohmann::json::parse(text).dump(2) + "\n");
+    }
+}
+
+// Text that is not UTF-8 is refused with the error the library's dump gives for it.
+TEST(StateText, RefusesTextThatIsNotUtf8AsTheLibraryDoes) {
+    for (const std::string bad : {"\xff", "ok\xc3(", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
+                                  "\xf0\x8f\xbf\xbf", "\xe2\x82", "x\xf0\x9f\x98"}) {
+        std::string expected;
+        try {
+            (void)nlohmann::json(bad).dump();
+        } catch (const nlohmann::json::type_error& e) {
+            expected = e.what();
+        }
+        ASSERT_FALSE(expected.empty()) << bad;
+        PrinterState s = freshPrinter(defaultModel());
+        s.faults[bad] = {1, bad};
+        try {
+            (void)stateText(s);
+            ADD_FAILURE() << bad;
+        } catch (const nlohmann::json::type_error& e) {
+            EXPECT_EQ(std::string(e.what()), expected);
+        }
+    }
+}
+
+// A state the file cannot hold fails the save and leaves the file as it was: the printer then goes
+// on from memory rather than leaving a file the next reading would throw away.
+TEST_F(DevicePersistence, AStateTheFileCannotHoldLeavesItAsItWas) {
+    ASSERT_EQ(rc("0207|0000|Vendas"), "0000");
+    const std::string before = readFile(path);
+    const std::function<void(PrinterState&)> changes[] = {
+        [](PrinterState& s) { s.operatorName = "Jo\xe3o"; },
+        [](PrinterState& s) { s.document = static_cast<Document>(5); },
+    };
+    for (const auto& change : changes) {
+        EXPECT_ANY_THROW(modify(change));
+        EXPECT_EQ(readFile(path), before);
     }
 }
 
