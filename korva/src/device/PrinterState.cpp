@@ -8,6 +8,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "JsonDocumentBuilder.h"
+#include "StateFields.h"
+#include "StateNames.h"
+
 namespace korva {
 namespace {
 
@@ -34,66 +38,40 @@ template <typename T> void readField(const nlohmann::json& j, const char* key, T
 
 } // namespace
 
-// As NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE, with every field read through readField.
+// A word outside the type's table is not our state.
+template <NamedInStateFile E> void from_json(const nlohmann::json& j, E& value) {
+    const auto& word = j.get_ref<const std::string&>();
+    for (const auto& [known, name] : stateNames(value)) {
+        if (name == word) {
+            value = known;
+            return;
+        }
+    }
+    throw std::runtime_error("unknown value " + word);
+}
+
+// As the from_json of NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE, with every field read through
+// readField. The state is written by writeState.
 #define KORVA_JSON_FROM_CHECKED(v1) readField(nlohmann_json_j, #v1, nlohmann_json_t.v1);
-#define KORVA_DEFINE_STATE_TYPE(Type, ...)                                                         \
-    inline void to_json(nlohmann::json& nlohmann_json_j, const Type& nlohmann_json_t) {            \
-        NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(NLOHMANN_JSON_TO, __VA_ARGS__))                   \
-    }                                                                                              \
+#define KORVA_DEFINE_STATE_READER(Type, ...)                                                       \
     inline void from_json(const nlohmann::json& nlohmann_json_j, Type& nlohmann_json_t) {          \
         NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(KORVA_JSON_FROM_CHECKED, __VA_ARGS__))            \
     }
 
-NLOHMANN_JSON_SERIALIZE_ENUM(FiscalMode, {{FiscalMode::Manufacture, "manufacture"},
-                                          {FiscalMode::Fiscalized, "fiscalized"},
-                                          {FiscalMode::Blocked, "blocked"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(BlockReason,
-                             {{BlockReason::None, "none"},
-                              {BlockReason::SignatureKeyNotEnabled, "signature-key-not-enabled"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(FiscalMemory, {{FiscalMemory::Normal, "normal"},
-                                            {FiscalMemory::RunningOut, "running-out"},
-                                            {FiscalMemory::Full, "full"},
-                                            {FiscalMemory::Error, "error"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(Paper, {{Paper::Ok, "ok"}, {Paper::Low, "low"}, {Paper::Out, "out"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(Document,
-                             {{Document::None, "none"},
-                              {Document::FiscalReceipt, "fiscal-receipt"},
-                              {Document::CreditDebitVoucher, "credit-debit-voucher"},
-                              {Document::CreditDebitReversal, "credit-debit-reversal"},
-                              {Document::ManagerialReport, "managerial-report"},
-                              {Document::NonFiscalVoucher, "non-fiscal-voucher"},
-                              {Document::ChequeOrAuthentication, "cheque-or-authentication"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(Station, {{Station::Receipt, "receipt"},
-                                       {Station::Authentication, "authentication"},
-                                       {Station::Cheque, "cheque"},
-                                       {Station::Micr, "micr"}})
-NLOHMANN_JSON_SERIALIZE_ENUM(KeyState, {{KeyState::None, "none"},
-                                        {KeyState::Loaded, "loaded"},
-                                        {KeyState::Enabled, "enabled"}})
-
-KORVA_DEFINE_STATE_TYPE(User, number, cnpj, ie, im, password)
-KORVA_DEFINE_STATE_TYPE(PendingUser, cnpj, ie, im, password, quantityDecimals, priceDecimals)
-KORVA_DEFINE_STATE_TYPE(TaxRate, code, rate, total)
-KORVA_DEFINE_STATE_TYPE(NamedEntry, number, name, linked, total)
-KORVA_DEFINE_STATE_TYPE(FiscalDay, startDate, startTime, endDate, endTime, coo, crz, zRemaining,
-                        firstCoo, lastCoo, firstReceipt, lastReceipt, open, newDayAllowed,
-                        lastReductionDate, lastDocumentTime, grandTotal)
-KORVA_DEFINE_STATE_TYPE(SignatureKey, state, publicKey, required)
-KORVA_DEFINE_STATE_TYPE(Mechanics, paper, slipPaper, coverOpen, drawerOpen, offline, printError,
-                        station, awaitingRemoval, awaitingInsertion, chequeLowerSensor,
-                        chequeUpperSensor, authenticationSensor)
-KORVA_DEFINE_STATE_TYPE(Fault, remaining, returnCode)
-KORVA_DEFINE_STATE_TYPE(UpdateState, started, stageOpen, stageHasLines, lastStage, stagesClosed,
-                        dataLines)
-
-void to_json(nlohmann::json& j, const Event& e) {
-    j = nlohmann::json::object();
-    j["date"] = e.date;
-    j["time"] = e.time;
-    j["kind"] = std::string(1, e.kind);
-    j["command"] = e.command;
-    j["sequence"] = e.sequence;
-}
+KORVA_DEFINE_STATE_READER(User, number, cnpj, ie, im, password)
+KORVA_DEFINE_STATE_READER(PendingUser, cnpj, ie, im, password, quantityDecimals, priceDecimals)
+KORVA_DEFINE_STATE_READER(TaxRate, code, rate, total)
+KORVA_DEFINE_STATE_READER(NamedEntry, number, name, linked, total)
+KORVA_DEFINE_STATE_READER(FiscalDay, startDate, startTime, endDate, endTime, coo, crz, zRemaining,
+                          firstCoo, lastCoo, firstReceipt, lastReceipt, open, newDayAllowed,
+                          lastReductionDate, lastDocumentTime, grandTotal)
+KORVA_DEFINE_STATE_READER(SignatureKey, state, publicKey, required)
+KORVA_DEFINE_STATE_READER(Mechanics, paper, slipPaper, coverOpen, drawerOpen, offline, printError,
+                          station, awaitingRemoval, awaitingInsertion, chequeLowerSensor,
+                          chequeUpperSensor, authenticationSensor)
+KORVA_DEFINE_STATE_READER(Fault, remaining, returnCode)
+KORVA_DEFINE_STATE_READER(UpdateState, started, stageOpen, stageHasLines, lastStage, stagesClosed,
+                          dataLines)
 
 void from_json(const nlohmann::json& j, Event& e) {
     j.at("date").get_to(e.date);
@@ -142,57 +120,9 @@ PrinterState freshPrinter(const ModelProfile& profile) {
 }
 
 nlohmann::json toJson(const PrinterState& s) {
-    // Field by field: a braced list would build every value, the events among them, and then
-    // copy it into the document; the state is written after every change the printer makes.
-    nlohmann::json j;
-    j["version"] = PrinterState::kVersion;
-    j["profile"] = s.profile;
-    j["model"] = s.model;
-    j["board"] = s.board;
-    j["manufacturer"] = s.manufacturer;
-    j["type"] = s.type;
-    j["mfSerial"] = s.mfSerial;
-    j["mfdSerial"] = s.mfdSerial;
-    j["softwareVersion"] = s.version;
-    j["variant"] = s.variant;
-    j["port"] = s.port;
-    j["portStatus"] = s.portStatus;
-    j["serialSpeed"] = s.serialSpeed;
-    j["pendingSerialSpeed"] = s.pendingSerialSpeed;
-    j["microswitches"] = s.microswitches;
-    j["mode"] = s.mode;
-    j["blockReason"] = s.blockReason;
-    j["mit"] = s.mit;
-    j["fiscalMemory"] = s.fiscalMemory;
-    j["salesPeriodOpen"] = s.salesPeriodOpen;
-    j["document"] = s.document;
-    j["user"] = s.user;
-    j["pendingUser"] = s.pendingUser ? nlohmann::json(*s.pendingUser) : nlohmann::json();
-    j["quantityDecimals"] = s.quantityDecimals;
-    j["priceDecimals"] = s.priceDecimals;
-    j["rounds"] = s.rounds;
-    j["ownManufacture"] = s.ownManufacture;
-    j["operator"] = s.operatorName;
-    j["ecfNumber"] = s.ecfNumber;
-    j["storeNumber"] = s.storeNumber;
-    j["payments"] = s.payments;
-    j["reports"] = s.reports;
-    j["nonFiscal"] = s.nonFiscal;
-    j["taxRates"] = s.taxRates;
-    j["header"] = s.header;
-    j["currency"] = s.currency;
-    j["daylightSaving"] = s.daylightSaving;
-    j["issqnDiscount"] = s.issqnDiscount;
-    j["clockOffset"] = s.clockOffset;
-    j["day"] = s.day;
-    j["events"] = s.events;
-    j["signatureKey"] = s.key;
-    j["mechanics"] = s.mechanics;
-    j["poweredOn"] = s.poweredOn;
-    j["slowMs"] = s.slowMs;
-    j["faults"] = s.faults;
-    j["update"] = s.update;
-    return j;
+    JsonDocumentBuilder document;
+    writeState(document, s);
+    return document.take();
 }
 
 PrinterState fromJson(const nlohmann::json& j) {

@@ -177,6 +177,7 @@ PrinterState freshPrinter(const ModelProfile& profile);
 // (MF) and 16 (MFD) digits of `number` fit.
 void numberPrinter(PrinterState& s, std::uint64_t number);
 
+// The state as its file holds it: the document of stateText, built without its text.
 nlohmann::json toJson(const PrinterState& state);
 // Throws std::runtime_error (or a json exception) when the document is not a state of ours.
 PrinterState fromJson(const nlohmann::json& doc);

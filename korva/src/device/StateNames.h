@@ -1,4 +1,5 @@
-// The words the state file gives the values of each enumeration of the state, one table a type.
+// The words the state file gives the values of each enumeration of the state: one table a type,
+// which the file is both written and read by.
 #pragma once
 
 #include <array>
