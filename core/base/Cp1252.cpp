@@ -79,6 +79,14 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
 
 std::size_t asciiRunLength(std::string_view text) {
     std::size_t length = 0;
+    // Eight bytes at a time while none has its top bit set, which every non-ASCII byte has.
+    constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+    for (std::uint64_t word = 0; length + sizeof word <= text.size(); length += sizeof word) {
+        std::memcpy(&word, text.data() + length, sizeof word);
+        if ((word & kTopBits) != 0) {
+            break;
+        }
+    }
     while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80) {
         ++length;
     }
