@@ -93,6 +93,26 @@ std::size_t asciiRunLength(std::string_view text) {
     return length;
 }
 
+// Nearly every text is plain ASCII, the same in both encodings: it is copied a run at a time,
+// since every status decoded converts a few hundred bytes of it, and every other character is
+// handed to `convertOne`, which appends it and moves `pos` past it.
+template <typename ConvertOne>
+std::string convertKeepingAscii(std::string_view text, std::size_t expectedSize,
+                                ConvertOne convertOne) {
+    std::string out;
+    out.reserve(expectedSize);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t ascii = asciiRunLength(text.substr(pos));
+        out.append(text.substr(pos, ascii));
+        pos += ascii;
+        if (pos < text.size()) {
+            convertOne(out, pos);
+        }
+    }
+    return out;
+}
+
 bool isUndefinedControl(char32_t codePoint) {
     return codePoint >= 0x80 && codePoint < 0xA0 && kHighControls[codePoint - 0x80] == 0;
 }
@@ -118,35 +138,16 @@ StrictCp1252 toCp1252Strict(std::string_view utf8) {
 }
 
 std::string toCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        // Nearly every text is plain ASCII, the same in both encodings: copied a run at a time,
-        // since every status decoded converts a few hundred bytes of it (and back, as below).
-        const std::size_t ascii = asciiRunLength(utf8.substr(pos));
-        out.append(utf8.substr(pos, ascii));
-        pos += ascii;
-        if (pos < utf8.size()) {
-            out += byteOf(decodeUtf8(utf8, pos));
-        }
-    }
-    return out;
+    return convertKeepingAscii(utf8, utf8.size(), [utf8](std::string& out, std::size_t& pos) {
+        out += byteOf(decodeUtf8(utf8, pos));
+    });
 }
 
 std::string fromCp1252(std::string_view cp1252) {
-    std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 4);
-    std::size_t pos = 0;
-    while (pos < cp1252.size()) {
-        const std::size_t ascii = asciiRunLength(cp1252.substr(pos));
-        out.append(cp1252.substr(pos, ascii));
-        pos += ascii;
-        if (pos < cp1252.size()) {
+    return convertKeepingAscii(
+        cp1252, cp1252.size() + cp1252.size() / 4, [cp1252](std::string& out, std::size_t& pos) {
             appendUtf8(out, codePointOf(static_cast<unsigned char>(cp1252[pos++])));
-        }
-    }
-    return out;
+        });
 }
 
 std::string fromCp1252Field(const char* field, std::size_t size) {
