@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace morvelan {
@@ -26,9 +27,7 @@ void Engine::bindPendingLibrary() {
     if (!pendingLibrary_) {
         return;
     }
-    const auto binder = std::move(pendingLibrary_);
-    pendingLibrary_ = nullptr;
-    const BoundLibrary library = binder();
+    const BoundLibrary library = std::exchange(pendingLibrary_, nullptr)();
     libraryHandle = library.handle;
     libraryEntries = library.entries;
 }

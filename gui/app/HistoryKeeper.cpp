@@ -15,23 +15,21 @@ HistoryKeeper::HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statu
     engine.setServiceObserver(this);
     // Opened without waiting for a first record, so that a file that cannot be written is told
     // at start, as it always was.
-    afterFirstPaint(*frame, [this] { recorder(); });
+    afterFirstPaint(*frame, [this] { opened(); });
 }
 
 history::HistoryDatabase& HistoryKeeper::database() {
-    recorder();
-    return *m_database;
+    return opened().database;
 }
 
-history::HistoryRecorder& HistoryKeeper::recorder() {
-    if (!m_recorder) {
-        m_database.emplace(m_path);
-        m_recorder.emplace(*m_database, [bar = m_statusBar](const std::string& problem) {
+HistoryKeeper::Opened& HistoryKeeper::opened() {
+    if (!m_opened) {
+        m_opened.emplace(m_path, [bar = m_statusBar](const std::string& problem) {
             if (bar)
                 bar->showMessage(QString::fromStdString(problem));
         });
     }
-    return *m_recorder;
+    return *m_opened;
 }
 
 void HistoryKeeper::showWindow() {
@@ -40,27 +38,27 @@ void HistoryKeeper::showWindow() {
 }
 
 void HistoryKeeper::runEnded(const Engine& engine, const RunReport& report) {
-    recorder().runEnded(engine, report);
+    opened().recorder.runEnded(engine, report);
 }
 
 void HistoryKeeper::interventionBegan(const Engine& engine, std::string_view kind) {
-    recorder().interventionBegan(engine, kind);
+    opened().recorder.interventionBegan(engine, kind);
 }
 
 void HistoryKeeper::interventionStep(std::string_view description, bool succeeded) {
-    recorder().interventionStep(description, succeeded);
+    opened().recorder.interventionStep(description, succeeded);
 }
 
 void HistoryKeeper::interventionEnded(std::string_view outcome) {
-    recorder().interventionEnded(outcome);
+    opened().recorder.interventionEnded(outcome);
 }
 
 bool HistoryKeeper::interventionOpen() const {
-    return m_recorder && m_recorder->interventionOpen();
+    return m_opened && m_opened->recorder.interventionOpen();
 }
 
 void HistoryKeeper::planConfirmed(int type, int step, std::string_view lines) {
-    recorder().planConfirmed(type, step, lines);
+    opened().recorder.planConfirmed(type, step, lines);
 }
 
 } // namespace morvelan

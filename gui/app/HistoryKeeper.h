@@ -39,14 +39,20 @@ public:
     void planConfirmed(int type, int step, std::string_view lines) override;
 
 private:
-    history::HistoryRecorder& recorder();
-
     Prompts& m_prompts;
     QWidget* m_frame;
     std::string m_path;
     QPointer<QStatusBar> m_statusBar;
-    std::optional<history::HistoryDatabase> m_database;
-    std::optional<history::HistoryRecorder> m_recorder;
+    // The file and the recorder writing to it, made together when the history is first needed.
+    struct Opened {
+        Opened(const std::string& path, history::HistoryRecorder::Report report)
+            : database(path), recorder(database, std::move(report)) {}
+        history::HistoryDatabase database;
+        history::HistoryRecorder recorder;
+    };
+    Opened& opened();
+
+    std::optional<Opened> m_opened;
 };
 
 } // namespace morvelan
