@@ -28,6 +28,7 @@
 #include <semaphore>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace morvelan {
 
@@ -171,6 +172,18 @@ private:
     void applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection);
     void noteSequenceRun(const OperationEntry* entry, std::span<const char> data);
     bool slotSelected(int slot, int selection, int presentSeen) const;
+
+    // The status texts last decoded for each slot, in Windows-1252, with the status they came
+    // from: a script decodes the status before and after every command, and it seldom changes
+    // in between.
+    struct DecodedTexts {
+        std::optional<std::string> status;
+        std::string returnCode;
+        std::string resultFrame; // the result line up to the library's message
+        ResultRecord record{};
+    };
+    const DecodedTexts& decodedTexts(int slot, std::string_view status);
+    std::array<DecodedTexts, kSlotCount> decodedTexts_;
 
     Prompts& prompts_;
     FrameServices& frame_;

@@ -21,6 +21,10 @@ template <std::size_t N> void putRecordBytes(char (&field)[N], std::string_view 
     std::memcpy(field, cp1252.data(), std::min(cp1252.size(), N - 1));
 }
 
+template <std::size_t N> void copyField(char (&field)[N], const char (&from)[N]) {
+    std::memcpy(field, from, N);
+}
+
 } // namespace
 
 void Engine::markUnavailable(ResultRecord& result) {
@@ -54,20 +58,37 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
         putRecordText(result.resultLine, kOfflineResultLine);
         return;
     }
-    const DecodedStatus decoded = decodeStatusText(bufferText(status, 20));
-    fiscal = fiscalStateOf(bufferText(status, 20));
-    putRecordText(result.fieldErrorText, decoded.fieldErrorText);
-    putRecordText(result.portStatusText, decoded.portStatusText);
-    putRecordText(result.printerStatusText, decoded.printerStatusText);
-    putRecordText(result.fiscalStatusText, decoded.fiscalStatusText);
-    std::string message;
-    if (decoded.returnCode != "0000") {
-        char text[101] = {};
-        call(&LibraryEntries::Obter_Mensagem_Erro, decoded.returnCode.c_str(), text);
-        message = bufferText(text, 100);
+    const std::string_view statusText = bufferText(status, 20);
+    fiscal = fiscalStateOf(statusText);
+    const DecodedTexts& texts = decodedTexts(slot, statusText);
+    copyField(result.fieldErrorText, texts.record.fieldErrorText);
+    copyField(result.portStatusText, texts.record.portStatusText);
+    copyField(result.printerStatusText, texts.record.printerStatusText);
+    copyField(result.fiscalStatusText, texts.record.fiscalStatusText);
+    if (texts.returnCode == "0000") {
+        putRecordBytes(result.resultLine, texts.resultFrame);
+        return;
     }
+    char text[101] = {};
+    call(&LibraryEntries::Obter_Mensagem_Erro, texts.returnCode.c_str(), text);
     // The library's message is already Windows-1252; only the frame around it is converted.
-    putRecordBytes(result.resultLine, toCp1252(resultLineFor(decoded.returnCode, "")) + message);
+    putRecordBytes(result.resultLine, texts.resultFrame + std::string(bufferText(text, 100)));
+}
+
+const Engine::DecodedTexts& Engine::decodedTexts(int slot, std::string_view status) {
+    DecodedTexts& texts = decodedTexts_[static_cast<std::size_t>(slot)];
+    if (texts.status == status) {
+        return texts;
+    }
+    const DecodedStatus decoded = decodeStatusText(status);
+    putRecordText(texts.record.fieldErrorText, decoded.fieldErrorText);
+    putRecordText(texts.record.portStatusText, decoded.portStatusText);
+    putRecordText(texts.record.printerStatusText, decoded.printerStatusText);
+    putRecordText(texts.record.fiscalStatusText, decoded.fiscalStatusText);
+    texts.returnCode = decoded.returnCode;
+    texts.resultFrame = toCp1252(resultLineFor(decoded.returnCode, ""));
+    texts.status = status;
+    return texts;
 }
 
 } // namespace morvelan

@@ -75,6 +75,29 @@ TEST_F(EngineDecodeStatus, FieldErrorAsksForTheMessageOf0004) {
     EXPECT_EQ(text(record.resultLine), "( 0004 ) - Parametro invalido");
 }
 
+TEST_F(EngineDecodeStatus, TextsFollowTheStatusBackAndForth) {
+    detect();
+    FakeLibrary::script.messages["0908"] = "Meio nao cadastrado";
+    const struct {
+        const char* status;
+        const char* printerText;
+        const char* resultLine;
+    } cases[] = {
+        {"000000000000C0800000", "Impressora Online - ", "( 0000 ) - Resultado sem erro"},
+        {"000000000000C0800908", "Impressora Online - ", "( 0908 ) - Meio nao cadastrado"},
+        {"000000002000C0800000", "Tampa superior aberta - Impressora Online - ",
+         "( 0000 ) - Resultado sem erro"},
+        {"000000000000C0800000", "Impressora Online - ", "( 0000 ) - Resultado sem erro"},
+    };
+    for (const auto& step : cases) {
+        FakeLibrary::script.status = {0, step.status};
+        ResultRecord record{};
+        engine->decodeStatus(record, 0);
+        EXPECT_EQ(text(record.printerStatusText), step.printerText) << step.status;
+        EXPECT_EQ(text(record.resultLine), step.resultLine) << step.status;
+    }
+}
+
 TEST_F(EngineDecodeStatus, AbsentPrinterLeavesTheRecordAlone) {
     ResultRecord record{};
     record.resultCode = 42;
