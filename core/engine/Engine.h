@@ -173,14 +173,14 @@ private:
     void noteSequenceRun(const OperationEntry* entry, std::span<const char> data);
     bool slotSelected(int slot, int selection, int presentSeen) const;
 
-    // The status texts last decoded for each slot, in Windows-1252, with the status they came
-    // from: a script decodes the status before and after every command, and it seldom changes
-    // in between.
+    // The status texts last decoded for each slot, in Windows-1252, with the status words and
+    // the return code they came from: a script decodes the status before and after every
+    // command, and only the return code changes often.
     struct DecodedTexts {
-        std::optional<std::string> status;
-        std::string returnCode;
-        std::string resultFrame; // the result line up to the library's message
+        std::optional<std::string> words;
         ResultRecord record{};
+        std::optional<std::string> returnCode;
+        std::string resultFrame; // the result line up to the library's message
     };
     const DecodedTexts& decodedTexts(int slot, std::string_view status);
     std::array<DecodedTexts, kSlotCount> decodedTexts_;

@@ -70,24 +70,27 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
         return;
     }
     char text[101] = {};
-    call(&LibraryEntries::Obter_Mensagem_Erro, texts.returnCode.c_str(), text);
+    call(&LibraryEntries::Obter_Mensagem_Erro, texts.returnCode->c_str(), text);
     // The library's message is already Windows-1252; only the frame around it is converted.
     putRecordBytes(result.resultLine, texts.resultFrame + std::string(bufferText(text, 100)));
 }
 
 const Engine::DecodedTexts& Engine::decodedTexts(int slot, std::string_view status) {
     DecodedTexts& texts = decodedTexts_[static_cast<std::size_t>(slot)];
-    if (texts.status == status) {
-        return texts;
+    const std::string_view words = status.substr(0, kStatusWordsLength);
+    if (texts.words != words) {
+        const DecodedStatus decoded = decodeStatusText(status);
+        putRecordText(texts.record.fieldErrorText, decoded.fieldErrorText);
+        putRecordText(texts.record.portStatusText, decoded.portStatusText);
+        putRecordText(texts.record.printerStatusText, decoded.printerStatusText);
+        putRecordText(texts.record.fiscalStatusText, decoded.fiscalStatusText);
+        texts.words = words;
     }
-    const DecodedStatus decoded = decodeStatusText(status);
-    putRecordText(texts.record.fieldErrorText, decoded.fieldErrorText);
-    putRecordText(texts.record.portStatusText, decoded.portStatusText);
-    putRecordText(texts.record.printerStatusText, decoded.printerStatusText);
-    putRecordText(texts.record.fiscalStatusText, decoded.fiscalStatusText);
-    texts.returnCode = decoded.returnCode;
-    texts.resultFrame = toCp1252(resultLineFor(decoded.returnCode, ""));
-    texts.status = status;
+    std::string returnCode = statusReturnCode(status);
+    if (texts.returnCode != returnCode) {
+        texts.resultFrame = toCp1252(resultLineFor(returnCode, ""));
+        texts.returnCode = std::move(returnCode);
+    }
     return texts;
 }
 

@@ -179,8 +179,12 @@ DecodedStatus decodeStatusText(std::string_view status) {
     decoded.portStatusText = portStatusText(hexField(status, 4, 4));
     decoded.printerStatusText = printerStatusText(hexField(status, 8, 4));
     decoded.fiscalStatusText = fiscalStatusText(hexField(status, 12, 4));
-    decoded.returnCode = fieldError != 0 ? "0004" : std::string(field(status, 16, 4));
+    decoded.returnCode = statusReturnCode(status);
     return decoded;
+}
+
+std::string statusReturnCode(std::string_view status) {
+    return hexField(status, 0, 2) != 0 ? "0004" : std::string(field(status, kStatusWordsLength, 4));
 }
 
 FiscalState fiscalStateOf(std::string_view status) {

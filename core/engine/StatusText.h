@@ -2,6 +2,7 @@
 // Pure: the engine adds the library calls around it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ struct DecodedStatus {
 };
 
 DecodedStatus decodeStatusText(std::string_view status);
+
+// The status's first characters, the only ones its four texts depend on; the return code follows.
+inline constexpr std::size_t kStatusWordsLength = 16;
+
+// The return code alone, as decodeStatusText gives it.
+std::string statusReturnCode(std::string_view status);
 
 // The fiscal word's mode and technical-intervention bits, for the checks that must not depend on
 // the wording of the decoded texts.
