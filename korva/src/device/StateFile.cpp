@@ -3,6 +3,7 @@
 #include "FileReplace.h"
 #include "StateText.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -42,10 +43,20 @@ PrinterState factoryState(const ModelProfile& profile) {
     return s;
 }
 
-StateFile::StateFile(fs::path path) : path_(std::move(path)) {}
+StateFile::StateFile(fs::path path)
+    : path_(std::move(path)), lockPath_(path_.string() + ".lock"),
+      folder_(path_.parent_path().empty() ? fs::path(".") : path_.parent_path()) {}
 
-StateFile::Lock::Lock(const fs::path& lockPath) {
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+StateFile::Lock::Lock(const fs::path& lockPath, const fs::path& folder) {
+    const auto open = [&lockPath] {
+        return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    };
+    fd_ = open();
+    if (fd_ < 0 && errno == ENOENT) {
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        fd_ = open();
+    }
     if (fd_ < 0) {
         throw std::runtime_error("cannot open lock file " + lockPath.string());
     }
@@ -63,9 +74,7 @@ StateFile::Lock::~Lock() {
 }
 
 std::unique_ptr<StateFile::Lock> StateFile::lock() const {
-    std::error_code ec;
-    fs::create_directories(path_.parent_path().empty() ? "." : path_.parent_path(), ec);
-    return std::make_unique<Lock>(fs::path(path_.string() + ".lock"));
+    return std::make_unique<Lock>(lockPath_, folder_);
 }
 
 StateFile::Signature StateFile::current() const {
@@ -117,7 +126,7 @@ void StateFile::replaceDamaged(PrinterState& state, const char* why) {
 }
 
 void StateFile::save(const PrinterState& state) {
-    fs::create_directories(path_.parent_path().empty() ? fs::path(".") : path_.parent_path());
+    fs::create_directories(folder_);
     replaceFile(path_, stateText(state));
     loaded_ = current();
     hasLoaded_ = true;

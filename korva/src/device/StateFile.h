@@ -25,7 +25,8 @@ public:
     // An exclusive lock on a sibling "<name>.lock" file, held while the guard lives.
     class Lock {
     public:
-        explicit Lock(const std::filesystem::path& lockPath);
+        // Makes `folder` when the lock file cannot be opened for want of it.
+        Lock(const std::filesystem::path& lockPath, const std::filesystem::path& folder);
         ~Lock();
         Lock(const Lock&) = delete;
         Lock& operator=(const Lock&) = delete;
@@ -51,6 +52,9 @@ private:
     void replaceDamaged(PrinterState& state, const char* why);
 
     std::filesystem::path path_;
+    // Worked out once: the printer is locked for every exchange.
+    std::filesystem::path lockPath_;
+    std::filesystem::path folder_;
     Signature loaded_;
     bool hasLoaded_ = false;
     // The text last parsed and what it held: a state put back as it was, as a test bench puts its

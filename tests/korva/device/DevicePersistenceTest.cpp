@@ -250,6 +250,18 @@ TEST_F(DevicePersistence, WritesClearWhatKilledWritersLeftBeside) {
     EXPECT_FALSE(std::filesystem::exists(leftover(::getpid())));
 }
 
+TEST_F(DevicePersistence, AFolderNotMadeYetOrRemovedIsMadeForTheState) {
+    const std::filesystem::path folder = dir / "new" / "deeper";
+    VirtualPrinter fresh(folder / "printer.json", clockFn());
+    std::string number;
+    ASSERT_EQ(fresh.openPort("", number), KORVA_OK);
+    ASSERT_EQ(code(fresh.execute("0207|0000|Vendas")), "0000");
+    EXPECT_TRUE(std::filesystem::exists(folder / "printer.json"));
+    std::filesystem::remove_all(dir / "new");
+    ASSERT_EQ(code(fresh.execute("0205|0000|Vale")), "0000");
+    EXPECT_NE(readFile(folder / "printer.json").find("Vale"), std::string::npos);
+}
+
 TEST_F(DevicePersistence, UnreachableStateFileLeavesAWorkingPrinterInMemory) {
     { std::ofstream blocker(dir / "not-a-directory"); }
     VirtualPrinter lost(dir / "not-a-directory" / "printer.json", clockFn());
