@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <string_view>
@@ -45,16 +46,20 @@ pid_t writerOf(std::string_view name, std::string_view target) {
 
 // A write killed half-way leaves its temporary file beside the target. Those of processes that
 // no longer exist are removed, so that power cuts do not pile them up; a live writer's are left.
+// Read with readdir, as this runs after every save: no name becomes a path object.
 void removeLeftoversOfDeadWriters(const std::string& target) {
-    std::error_code error;
     const std::filesystem::path path(target);
-    const auto name = path.filename().string();
-    const auto directory = path.has_parent_path() ? path.parent_path() : ".";
-    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-        const pid_t pid = writerOf(entry.path().filename().string(), name);
+    const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
+    DIR* folder = ::opendir(directory.c_str());
+    if (folder == nullptr)
+        return;
+    const std::string name = path.filename().string();
+    while (const dirent* entry = ::readdir(folder)) {
+        const pid_t pid = writerOf(entry->d_name, name);
         if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH)
-            std::filesystem::remove(entry.path(), error);
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
+    ::closedir(folder);
 }
 
 } // namespace

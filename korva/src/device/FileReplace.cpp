@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -36,15 +37,19 @@ pid_t writerOf(std::string_view name, std::string_view target) {
 }
 
 // Each killed write leaves one file named after its process; those of processes that are gone
-// are removed so that they do not pile up, a living writer's never.
+// are removed so that they do not pile up, a living writer's never. Read with readdir, as this
+// runs after every write of the printer's state: no name becomes a path object.
 void removeLeftoversOfGoneWriters(const fs::path& target, const fs::path& dir) {
-    std::error_code ec;
+    DIR* folder = ::opendir(dir.c_str());
+    if (folder == nullptr)
+        return;
     const std::string name = target.filename().string();
-    for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        const pid_t pid = writerOf(entry.path().filename().string(), name);
+    while (const dirent* entry = ::readdir(folder)) {
+        const pid_t pid = writerOf(entry->d_name, name);
         if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH)
-            fs::remove(entry.path(), ec);
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
+    ::closedir(folder);
 }
 
 } // namespace
