@@ -16,9 +16,14 @@ template <std::size_t N> void putRecordText(char (&field)[N], std::string_view u
     std::memcpy(field, bytes.data(), std::min(bytes.size(), N - 1));
 }
 
-template <std::size_t N> void putRecordBytes(char (&field)[N], std::string_view cp1252) {
+template <std::size_t N>
+void putRecordBytes(char (&field)[N], std::string_view cp1252, std::string_view more = {}) {
     std::memset(field, 0, N);
-    std::memcpy(field, cp1252.data(), std::min(cp1252.size(), N - 1));
+    const std::size_t first = std::min(cp1252.size(), N - 1);
+    std::memcpy(field, cp1252.data(), first);
+    if (!more.empty()) {
+        std::memcpy(field + first, more.data(), std::min(more.size(), N - 1 - first));
+    }
 }
 
 template <std::size_t N> void copyField(char (&field)[N], const char (&from)[N]) {
@@ -72,7 +77,7 @@ void Engine::decodeStatus(ResultRecord& result, int slot) {
     char text[101] = {};
     call(&LibraryEntries::Obter_Mensagem_Erro, texts.returnCode->c_str(), text);
     // The library's message is already Windows-1252; only the frame around it is converted.
-    putRecordBytes(result.resultLine, texts.resultFrame + std::string(bufferText(text, 100)));
+    putRecordBytes(result.resultLine, texts.resultFrame, bufferText(text, 100));
 }
 
 const Engine::DecodedTexts& Engine::decodedTexts(int slot, std::string_view status) {

@@ -171,9 +171,6 @@ void ScriptWorker::sendCommand(int slot, const std::string& line, std::string& l
 
 bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result, std::string& log,
                                      ScriptWorkerOutcome& outcome) {
-    const std::string prompt = printerLabel(slot) +
-                               " \nImpressora com pouco papel!\nColoque uma nova bobina e clique "
-                               "em 'OK";
     decodeInto(engine_, result, slot);
     while (bufferText(result.printerStatusText, sizeof result.printerStatusText)
                .starts_with(kLowPaperStatus)) {
@@ -186,6 +183,9 @@ bool ScriptWorker::waitWhilePaperLow(int slot, ResultRecord& result, std::string
             appendLogResponse(log, outcome.stopReason);
             return false;
         }
+        const std::string prompt = printerLabel(slot) +
+                                   " \nImpressora com pouco papel!\nColoque uma nova bobina e "
+                                   "clique em 'OK";
         engine_.librarySemaphore.acquire();
         engine_.prompts().message(kAlertTitle, prompt, PromptIcon::Information);
         engine_.librarySemaphore.release();
