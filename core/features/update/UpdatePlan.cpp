@@ -315,22 +315,22 @@ PlanOutcome planUpdate(Procedure procedure, int section, std::string_view bytes,
                                      " da tabela de seções no seu final.");
     }
     const std::string_view body = bytes.substr(0, bytes.size() - kTrailerBytes);
-    std::array<std::uint32_t, kTrailerEntries> table{};
-    for (std::size_t i = 0; i < kTrailerEntries; ++i) {
-        table[i] = littleEndian(bytes, body.size() + 4 * i);
-    }
+    // A section reads only its own few entries of the table.
+    const auto table = [&bytes, &body](std::size_t entry) {
+        return littleEndian(bytes, body.size() + 4 * entry);
+    };
 
     bool sectionEmpty = true;
     for (const PartSpan& span : layout.parts) {
-        sectionEmpty = sectionEmpty && table[span.startIndex] == 0 && table[span.endIndex] == 0;
+        sectionEmpty = sectionEmpty && table(span.startIndex) == 0 && table(span.endIndex) == 0;
     }
     if (sectionEmpty) {
         return refusal(fileName, "o arquivo não contém a seção " + std::to_string(section) +
                                      " que este equipamento precisa.");
     }
     for (std::size_t k = 0; k < layout.parts.size(); ++k) {
-        const std::uint32_t start = table[layout.parts[k].startIndex];
-        const std::uint32_t end = table[layout.parts[k].endIndex];
+        const std::uint32_t start = table(layout.parts[k].startIndex);
+        const std::uint32_t end = table(layout.parts[k].endIndex);
         // Named only in a refusal: most parts of most files are sound.
         const auto where = [section, k] {
             return "seção " + std::to_string(section) + ", parte " + std::to_string(k + 1) + ": ";
@@ -353,14 +353,14 @@ PlanOutcome planUpdate(Procedure procedure, int section, std::string_view bytes,
     UpdatePlan plan;
     plan.procedure = procedure;
     plan.section = section;
-    plan.startOffset = static_cast<std::int32_t>(table[layout.parts.front().startIndex]);
-    plan.endOffset = static_cast<std::int32_t>(table[layout.parts.back().endIndex]);
+    plan.startOffset = static_cast<std::int32_t>(table(layout.parts.front().startIndex));
+    plan.endOffset = static_cast<std::int32_t>(table(layout.parts.back().endIndex));
     const std::string code = std::string("|0000|") + procedureField(procedure);
     plan.steps.push_back({StepKind::Start, "056B" + code, plan.startOffset});
 
     for (std::size_t k = 0; k < layout.parts.size(); ++k) {
-        const PartBounds bounds{k, table[layout.parts[k].startIndex],
-                                table[layout.parts[k].endIndex]};
+        const PartBounds bounds{k, table(layout.parts[k].startIndex),
+                                table(layout.parts[k].endIndex)};
         std::vector<Step> steps;
         std::string error = planPart(body, procedure, section, bounds, false, steps);
         if (!error.empty() && procedure == Procedure::ThirdGeneration) {
