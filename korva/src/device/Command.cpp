@@ -4,6 +4,9 @@
 #include "PrinterClock.h"
 #include "ReturnCodes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace korva {
 namespace {
 
@@ -81,13 +84,12 @@ bool allDigits(std::string_view s) {
 
 } // namespace
 
+// Looked up for every exchange: the table is kept in the order of its codes and halved.
+static_assert(std::ranges::is_sorted(kCommands, {}, &CommandSpec::code));
+
 const CommandSpec* findCommand(std::string_view code) {
-    for (const auto& c : kCommands) {
-        if (c.code == code) {
-            return &c;
-        }
-    }
-    return nullptr;
+    const auto* found = std::ranges::lower_bound(kCommands, code, {}, &CommandSpec::code);
+    return found != std::end(kCommands) && found->code == code ? found : nullptr;
 }
 
 std::string CommandContext::text(int n) const {

@@ -1,5 +1,6 @@
 #include "Protocol.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace {
 
 std::vector<std::string> split(std::string_view line) {
     std::vector<std::string> parts;
+    parts.reserve(static_cast<std::size_t>(std::ranges::count(line, '|')) + 1);
     std::size_t start = 0;
     while (true) {
         const std::size_t bar = line.find('|', start);
