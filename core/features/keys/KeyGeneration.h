@@ -2,7 +2,7 @@
 // wrapped with the key set of the printer's generation, laid out as the key text.
 #pragma once
 
-#include "core/features/keys/RandomBytes.h"
+#include "core/features/keys/RandomSource.h"
 
 #include <semaphore>
 #include <string>

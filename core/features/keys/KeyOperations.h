@@ -2,7 +2,7 @@
 // start of a key generation for one printer after a change of user.
 #pragma once
 
-#include "core/features/keys/RandomBytes.h"
+#include "core/features/keys/RandomSource.h"
 
 #include <cstddef>
 

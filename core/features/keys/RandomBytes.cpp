@@ -2,20 +2,9 @@
 
 #include "core/features/keys/Digests.h"
 
-#include <openssl/rand.h>
-
 #include <algorithm>
-#include <stdexcept>
 
 namespace morvelan::keys {
-
-RandomSource systemRandomSource() {
-    return [](std::span<std::uint8_t> out) {
-        if (RAND_bytes(out.data(), static_cast<int>(out.size())) != 1) {
-            throw std::runtime_error("no random bytes from the system");
-        }
-    };
-}
 
 void hashRandomBlocks(RandomBlock& block) {
     for (std::size_t i = 0; i < kHashedBlocks; ++i) {
