@@ -130,7 +130,10 @@ void Engine::runWorker(WorkerArgument& argument) {
         return;
     }
     argument.result->resultCode = entry->body(*this, argument);
-    decodeStatus(*argument.result, argument.slot);
+    // A body that failed before it reached the printer has said why (markNotSent).
+    if (argument.result->resultLine[0] == '\0') {
+        decodeStatus(*argument.result, argument.slot);
+    }
 }
 
 void Engine::applyAfterEffects(const OperationEntry* entry, std::span<char> data, int selection) {

@@ -102,6 +102,11 @@ public:
     // leaving the 20-character status text in `status`. Returns the library's result.
     int askPrinterStatus(char (&status)[21]);
 
+    // What a body that fails before it reaches the printer leaves in its slot's record: `line`
+    // (UTF-8) becomes the run's result line in place of the printer's status, which would
+    // describe the printer's last exchange and could pass for a success.
+    static void markNotSent(ResultRecord& result, std::string_view line);
+
     // Runs `job` on one worker per present slot that `selection` addresses and waits for them
     // behind the progress dialog. Returns the number of workers started. The other starters
     // (table clear, script, keys) use it.

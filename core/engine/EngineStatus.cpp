@@ -38,6 +38,10 @@ void Engine::markUnavailable(ResultRecord& result) {
     putRecordText(result.resultLine, kUnavailableResultLine);
 }
 
+void Engine::markNotSent(ResultRecord& result, std::string_view line) {
+    putRecordText(result.resultLine, line);
+}
+
 int Engine::askPrinterStatus(char (&status)[21]) {
     std::memset(status, 0, sizeof status);
     char answer[10] = {};

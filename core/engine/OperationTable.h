@@ -27,7 +27,8 @@ struct WorkerArgument {
 };
 
 // A body returns the library's return value: the operation's result code (0 = success). It runs
-// on the worker thread and may touch only its argument and its slot's state in the engine.
+// on the worker thread and may touch only its argument and its slot's state in the engine. One
+// that fails before it reaches the printer says why with Engine::markNotSent.
 using OperationBody = std::function<int(Engine& engine, WorkerArgument& argument)>;
 
 // A body and what its run needs besides it, said by the module that registers the body.

@@ -60,6 +60,7 @@ int loadNewKey(Engine& engine, WorkerArgument& argument, const RandomSource& ran
     try {
         text = generateKeyText(argument.isMkiii == 1, random, historyPath, engine.librarySemaphore);
     } catch (const std::exception&) {
+        Engine::markNotSent(*argument.result, kKeyGenerationFailedLine);
         return kKeyGenerationFailed;
     }
     KeyOutputs out(argument.data, argument.slot);

@@ -17,6 +17,11 @@ namespace morvelan::keys {
 // and b×9+87 for printer slot b.
 inline constexpr std::size_t kKeyRequestSize = 96;
 
+// The result line of a 3.1 that sent no key to the printer.
+inline constexpr const char* kKeyGenerationFailedLine =
+    "ERRO - As chaves não puderam ser geradas: o gerador de números aleatórios do sistema "
+    "falhou. Nenhuma chave foi enviada à impressora.";
+
 // Registers (or replaces) the bodies of 3.1, 3.2 and 3.3. Key generation draws its bytes from
 // `random`.
 void registerKeyOperations(Engine& engine, RandomSource random = systemRandomSource());

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "core/base/AtomicFile.h"
+#include "core/base/Cp1252.h"
 #include "core/base/RegularFile.h"
 #include "core/engine/Engine.h"
 #include "core/features/keys/KeyHistory.h"
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -104,6 +107,15 @@ TEST_P(KeyVirtualPrinter, FailedEnablingAppendsNothing) {
     // No key loaded: the printer refuses to enable one.
     EXPECT_NE(run(2), 0);
     EXPECT_TRUE(keyFile().empty());
+}
+
+TEST_P(KeyVirtualPrinter, AKeyThatCannotBeMadeIsAFailureThatSaysWhy) {
+    registerKeyOperations(
+        engine, [](std::span<std::uint8_t>) { throw std::runtime_error("no random bytes"); });
+    EXPECT_NE(run(1), 0);
+    EXPECT_EQ(fromCp1252Field(engine.resultRecords[0].resultLine), kKeyGenerationFailedLine);
+    EXPECT_EQ(printer().key.state, korva::KeyState::None);
+    EXPECT_FALSE(std::filesystem::exists(keyHistoryPath(programDir.path())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, KeyVirtualPrinter,
