@@ -1,7 +1,8 @@
 # Where an installed copy keeps its parts (Debian's places): the programs in bin/, the printer
-# library private to the program in <libdir>/<multiarch triplet>/morvelan/, the read-only data in
-# share/morvelan/. The program finds the last two relative to its own executable, so an install
-# under any prefix (or a package unpacked into a scratch root) works the same.
+# library and key generation's module, private to the program, in
+# <libdir>/<multiarch triplet>/morvelan/, the read-only data in share/morvelan/. The program
+# finds the last two relative to its own executable, so an install under any prefix (or a
+# package unpacked into a scratch root) works the same.
 include(GNUInstallDirs)
 
 # The triplet keeps one architecture's library apart from another's, as Debian's multiarch layout

@@ -1,5 +1,6 @@
-# `cmake --install`: the programs, the printer library, the read-only data and what the desktop
-# needs (entry, icons, AppStream metainfo, manual pages), in the places of InstallLayout.cmake.
+# `cmake --install`: the programs, the printer library and key generation's module, the read-only
+# data and what the desktop needs (entry, icons, AppStream metainfo, manual pages), in the places
+# of InstallLayout.cmake.
 # `cpack -G DEB` packages the same files.
 set(MORVELAN_DESKTOP_ID org.morvelan.Morvelan)
 set(MORVELAN_DESKTOP_SOURCE ${PROJECT_SOURCE_DIR}/resources/desktop)
@@ -24,10 +25,13 @@ foreach(program morvelan morvelan-cli korva-sim)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-if(TARGET InterfaceKorva)
-  # Private to the program, which binds it by path: no SONAME link, no ldconfig.
-  install(TARGETS InterfaceKorva LIBRARY DESTINATION ${MORVELAN_INSTALL_LIBRARY_DIR})
-endif()
+# Private to the program, which binds them by path: no SONAME link, no ldconfig. Key
+# generation's module lies beside the printer library, where the program looks for it.
+foreach(library InterfaceKorva morvelan-keygen)
+  if(TARGET ${library})
+    install(TARGETS ${library} LIBRARY DESTINATION ${MORVELAN_INSTALL_LIBRARY_DIR})
+  endif()
+endforeach()
 
 # Seeds of each user's data directory on first start.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/comandos.xml ${PROJECT_SOURCE_DIR}/resources/kvkhist.khf

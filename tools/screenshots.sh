@@ -33,9 +33,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A program directory of its own: the library and the data files, a new virtual printer, and
-# settings that leave the user's recent files (and window manager settings) alone.
-cp "$bin/libInterfaceKorva.so" "$bin/comandos.xml" "$bin/kvkhist.khf" "$work/"
+# A program directory of its own: the library, key generation's module and the data files, a new
+# virtual printer, and settings that leave the user's recent files (and window manager settings)
+# alone.
+cp "$bin/libInterfaceKorva.so" "$bin/libmorvelan-keygen.so" "$bin/comandos.xml" "$bin/kvkhist.khf" \
+  "$work/"
 export MORVELAN_HOME=$work KORVA_SIM_STATE=$work/printer.json XDG_CONFIG_HOME=$work/config
 export XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

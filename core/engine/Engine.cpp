@@ -15,8 +15,9 @@ namespace {} // namespace
 
 Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
                std::string programDirectory)
-    : libraryHandle(library.handle), libraryEntries(library.entries), prompts_(prompts),
-      frame_(frame), programDirectory_(std::move(programDirectory)),
+    : libraryHandle(library.handle), libraryEntries(library.entries),
+      libraryDirectory(std::move(library.directory)), prompts_(prompts), frame_(frame),
+      programDirectory_(std::move(programDirectory)),
       commandFile_(commandFilePath, programDirectory_, prompts, frame) {
     commandFilePath = commandFile_.defaultPath();
 }
@@ -27,9 +28,10 @@ void Engine::bindPendingLibrary() {
     if (!pendingLibrary_) {
         return;
     }
-    const BoundLibrary library = std::exchange(pendingLibrary_, nullptr)();
+    BoundLibrary library = std::exchange(pendingLibrary_, nullptr)();
     libraryHandle = library.handle;
     libraryEntries = library.entries;
+    libraryDirectory = std::move(library.directory);
 }
 
 void Engine::refreshTitle() {

@@ -139,6 +139,7 @@ public:
     // ---- Main frame state, under the system's names ----
     void* libraryHandle = nullptr;
     LibraryEntries libraryEntries;
+    std::string libraryDirectory;
     std::array<std::uint8_t, kSlotCount> printerPresent{};
     std::uint8_t detectionNeeded = 1;
     int detectedCount = 0;

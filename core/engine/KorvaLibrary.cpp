@@ -13,6 +13,7 @@ char tableBindingTag;
 
 BoundLibrary bindLibrary(const std::string& programDirectory, const std::string& logDirectory) {
     BoundLibrary library;
+    library.directory = programDirectory;
     // An absolute path: a bare name would let the dynamic loader search other directories.
     const std::string path = programDirectory + "/" + kLibraryFileName;
     library.handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

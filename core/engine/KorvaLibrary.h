@@ -110,6 +110,9 @@ int callEntry(const LibraryEntries& entries, Entry LibraryEntries::*entry, Args&
 struct BoundLibrary {
     void* handle = nullptr;
     LibraryEntries entries;
+    // Where the library file was looked for: the program's other private modules lie beside it.
+    // Empty for a binding from a table.
+    std::string directory;
 };
 
 // Loads <programDirectory>/libInterfaceKorva.so, looks every entry point up by name and, when the

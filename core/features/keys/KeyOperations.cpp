@@ -2,13 +2,14 @@
 
 #include "core/engine/Engine.h"
 #include "core/features/common/FormServices.h"
-#include "core/features/keys/KeyGeneration.h"
+#include "core/features/keys/KeyGeneratorModule.h"
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyRecordFile.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvelan::keys {
@@ -16,9 +17,12 @@ namespace {
 
 using E = LibraryEntries;
 
-// What 3.1 reports when no key could be made (the random source failed): a failure that no
-// library return value uses, so it is never taken for a loaded key.
+// What 3.1 reports when no key could be made (no generator module, or the random source
+// failed): a failure that no library return value uses, so it is never taken for a loaded key.
 constexpr int kKeyGenerationFailed = -1;
+// The technician is told which file the installation lacks.
+static_assert(std::string_view(kKeyGeneratorMissingLine).find(kKeyGeneratorFileName) !=
+              std::string_view::npos);
 
 constexpr std::size_t kPublicKeyBufferSize = 1282;
 constexpr std::size_t kUserDataBufferSize = 52;
@@ -53,18 +57,22 @@ private:
 };
 
 int loadNewKey(Engine& engine, WorkerArgument& argument, const RandomSource& random) {
+    const KeyGenerator generate = loadKeyGenerator(engine.libraryDirectory);
+    if (generate == nullptr) {
+        Engine::markNotSent(*argument.result, kKeyGeneratorMissingLine);
+        return kKeyGenerationFailed;
+    }
     const std::string historyPath = engine.keyHistoryPath.empty()
                                         ? keyHistoryPath(engine.programDirectory())
                                         : engine.keyHistoryPath;
-    std::string text;
-    try {
-        text = generateKeyText(argument.isMkiii == 1, random, historyPath, engine.librarySemaphore);
-    } catch (const std::exception&) {
+    KeyTextBuffer text{};
+    if (!generate(argument.isMkiii == 1, random, historyPath.c_str(), engine.librarySemaphore,
+                  text)) {
         Engine::markNotSent(*argument.result, kKeyGenerationFailedLine);
         return kKeyGenerationFailed;
     }
     KeyOutputs out(argument.data, argument.slot);
-    return engine.call(&E::Set_DS_KeyEX, text.c_str(), out.at(0), out.at(1), out.at(2), out.at(3),
+    return engine.call(&E::Set_DS_KeyEX, text.data(), out.at(0), out.at(1), out.at(2), out.at(3),
                        out.at(4));
 }
 

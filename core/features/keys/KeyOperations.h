@@ -17,7 +17,10 @@ namespace morvelan::keys {
 // and b×9+87 for printer slot b.
 inline constexpr std::size_t kKeyRequestSize = 96;
 
-// The result line of a 3.1 that sent no key to the printer.
+// The result lines of a 3.1 that sent no key to the printer.
+inline constexpr const char* kKeyGeneratorMissingLine =
+    "ERRO - Arquivo libmorvelan-keygen.so não encontrado ou danificado: as chaves não foram "
+    "geradas. É necessário a reinstalação do software.";
 inline constexpr const char* kKeyGenerationFailedLine =
     "ERRO - As chaves não puderam ser geradas: o gerador de números aleatórios do sistema "
     "falhou. Nenhuma chave foi enviada à impressora.";

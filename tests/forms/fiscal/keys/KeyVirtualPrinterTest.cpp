@@ -1,12 +1,13 @@
-// Operations 3.1 to 3.3 end to end: the engine, libInterfaceKorva.so and the virtual printer,
-// which unwraps and checks every key it is given; the history and the key file are then read
-// byte by byte.
+// Operations 3.1 to 3.3 end to end: the engine, libInterfaceKorva.so, key generation's module
+// and the virtual printer, which unwraps and checks every key it is given; the history and the
+// key file are then read byte by byte.
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/Cp1252.h"
 #include "core/base/RegularFile.h"
 #include "core/engine/Engine.h"
+#include "core/features/keys/KeyGeneratorModule.h"
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyOperations.h"
 #include "core/features/keys/KeyRecordFile.h"
@@ -110,11 +111,31 @@ TEST_P(KeyVirtualPrinter, FailedEnablingAppendsNothing) {
 }
 
 TEST_P(KeyVirtualPrinter, AKeyThatCannotBeMadeIsAFailureThatSaysWhy) {
-    registerKeyOperations(
-        engine, [](std::span<std::uint8_t>) { throw std::runtime_error("no random bytes"); });
-    EXPECT_NE(run(1), 0);
-    EXPECT_EQ(fromCp1252Field(engine.resultRecords[0].resultLine), kKeyGenerationFailedLine);
-    EXPECT_EQ(printer().key.state, korva::KeyState::None);
+    morvelan::test::TempDir empty, impostor;
+    std::filesystem::copy_file(std::string(MORVELAN_LIBRARY_DIR) + "/" + kLibraryFileName,
+                               impostor.file(kKeyGeneratorFileName));
+    const RandomSource failing = [](std::span<std::uint8_t>) {
+        throw std::runtime_error("no random bytes");
+    };
+    struct Case {
+        const char* name;
+        std::string libraryDirectory;
+        RandomSource random;
+        const char* resultLine;
+    };
+    const Case cases[] = {
+        {"no module", empty.path(), systemRandomSource(), kKeyGeneratorMissingLine},
+        {"another library under its name", impostor.path(), systemRandomSource(),
+         kKeyGeneratorMissingLine},
+        {"a failing random source", MORVELAN_LIBRARY_DIR, failing, kKeyGenerationFailedLine},
+    };
+    for (const Case& c : cases) {
+        engine.libraryDirectory = c.libraryDirectory;
+        registerKeyOperations(engine, c.random);
+        EXPECT_NE(run(1), 0) << c.name;
+        EXPECT_EQ(fromCp1252Field(engine.resultRecords[0].resultLine), c.resultLine) << c.name;
+        EXPECT_EQ(printer().key.state, korva::KeyState::None) << c.name;
+    }
     EXPECT_FALSE(std::filesystem::exists(keyHistoryPath(programDir.path())));
 }
 
