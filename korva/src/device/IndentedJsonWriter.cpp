@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+
 namespace korva {
 namespace {
 
@@ -83,6 +85,15 @@ void appendEscape(std::string& out, unsigned char byte) {
     }
 }
 
+// The ASCII bytes a JSON string holds unescaped.
+constexpr auto kStandsAsItIs = [] {
+    std::array<bool, 256> table{};
+    for (int byte = 0x20; byte < 0x80; ++byte) {
+        table[static_cast<std::size_t>(byte)] = byte != '"' && byte != '\\';
+    }
+    return table;
+}();
+
 } // namespace
 
 IndentedJsonWriter& IndentedJsonWriter::key(std::string_view name) {
@@ -137,16 +148,23 @@ void IndentedJsonWriter::newLine(int depth) {
 void IndentedJsonWriter::quoted(std::string_view text) {
     out_ += '"';
     std::size_t copied = 0; // bytes of `text` up to here are in out_ already
-    for (std::size_t i = 0; i < text.size();) {
+    std::size_t i = 0;
+    while (true) {
+        // Most of a state file is names and digits: one look-up a byte finds where a run of
+        // characters that stand as they are ends.
+        while (i < text.size() && kStandsAsItIs[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        if (i == text.size()) {
+            break;
+        }
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 0x80) {
             i = sequenceEnd(text, i);
-        } else if (byte < 0x20 || byte == '"' || byte == '\\') {
+        } else {
             out_.append(text, copied, i - copied);
             appendEscape(out_, byte);
             copied = ++i;
-        } else {
-            ++i;
         }
     }
     out_.append(text, copied);
