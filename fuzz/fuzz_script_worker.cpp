@@ -24,6 +24,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace morvelan;
@@ -54,6 +56,7 @@ struct Bench {
     std::unique_ptr<CommandDictionary> dictionary = std::make_unique<CommandDictionary>();
     std::atomic<bool> stop{false};
     std::string freshState;
+    ino_t freshInode = 0;
 
     Bench() {
         ::setenv("KORVA_SIM_STATE", state.c_str(), 1);
@@ -70,6 +73,14 @@ struct Bench {
         freshState = readWholeFile(state.string()).value_or("");
         if (freshState.empty())
             std::abort();
+        freshInode = inodeOfState();
+    }
+
+    // The printer saves by putting a new file in place, so a file with the inode of the one
+    // put back last holds the state detection left, unread.
+    ino_t inodeOfState() const {
+        struct stat status {};
+        return ::stat(state.c_str(), &status) == 0 ? status.st_ino : 0;
     }
 
     // Every input meets the printer as detection left it, so that a crash replays alone. After
@@ -80,10 +91,11 @@ struct Bench {
     void resetPrinter() {
         std::error_code ignored;
         std::filesystem::remove(korva::paper::rollPath(state), ignored);
-        if (readWholeFile(state.string()) == freshState)
+        if (const ino_t now = inodeOfState(); now != 0 && now == freshInode)
             return;
         if (!replaceFileAtomically(state.string(), freshState))
             std::abort();
+        freshInode = inodeOfState();
         char status[21] = {};
         engine->askPrinterStatus(status);
     }
