@@ -109,6 +109,9 @@ std::optional<CommandSlot> FindCommandForScriptLine(const CommandDictionary& tab
 std::optional<CommandSlot> FindCommandForEditorLine(const CommandDictionary& table,
                                                     std::string_view line);
 
+// False for a table that holds no command: comandos.xml was damaged, or lists none.
+bool DictionaryHoldsCommands(const CommandDictionary& table);
+
 inline const CommandEntry& CommandAt(const CommandDictionary& table, CommandSlot slot) {
     return table.groups[slot.group].commands[slot.command];
 }

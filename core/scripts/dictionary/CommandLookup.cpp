@@ -51,4 +51,8 @@ std::optional<CommandSlot> FindCommandForEditorLine(const CommandDictionary& tab
                      [&head](const CommandEntry& entry) { return SlotText(entry.code) == head; });
 }
 
+bool DictionaryHoldsCommands(const CommandDictionary& table) {
+    return FindFirst(table, [](const CommandEntry&) { return true; }).has_value();
+}
+
 } // namespace morvelan

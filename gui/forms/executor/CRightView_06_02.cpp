@@ -1,5 +1,6 @@
 #include "gui/forms/executor/CRightView_06_02.h"
 
+#include "core/base/SilentPrompts.h"
 #include "core/scripts/check/ScriptCheck.h"
 #include "core/scripts/executor/ScriptListing.h"
 #include "gui/dialogs/CScriptOutputDlg.h"
@@ -108,9 +109,12 @@ void CRightView_06_02::execute() {
 
 bool CRightView_06_02::confirmCheckedScript() {
     auto dictionary = std::make_unique<CommandDictionary>();
-    // Without comandos.xml the run goes on, and the script is held to its format alone.
-    const bool loaded = LoadCommandDictionary(services().engine().programDirectory(),
-                                              services().prompts(), *dictionary);
+    // Without a sound comandos.xml the run goes on, and the script is held to its format alone.
+    // What is wrong with the file is the run's to say, once: the check keeps quiet about it.
+    SilentPrompts quiet;
+    const bool loaded =
+        LoadCommandDictionary(services().engine().programDirectory(), quiet, *dictionary) &&
+        DictionaryHoldsCommands(*dictionary);
     const auto outcome =
         CheckScriptFile(m_scriptPath, loaded ? dictionary.get() : nullptr, kFindingsShown);
     // A script that cannot be read is the run's to report.

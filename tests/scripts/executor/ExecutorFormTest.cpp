@@ -120,6 +120,22 @@ TEST_F(ExecutorForm, AScriptWithFindingsRunsOnlyWhenTheTechnicianSaysSo) {
     EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 2);
 }
 
+TEST_F(ExecutorForm, ADamagedDictionaryIsReportedOnceAndTheScriptStillRuns) {
+    std::ofstream(dir.file("comandos.xml")) << "<COMANDOS><GRUPO><NOME>G</NOME>";
+    const std::string path = dir.file("d.SEQ");
+    std::ofstream(path, std::ios::binary) << "0001|0000\r\n";
+    prompts.files.push_back(path);
+    click("selectButton");
+    const std::size_t before = prompts.messages.size();
+    click("executeButton");
+    // The reader's message on the damaged file, and nothing else.
+    ASSERT_EQ(prompts.messages.size(), before + 1);
+    EXPECT_EQ(prompts.messages.back().kind, "message");
+    EXPECT_NE(prompts.messages.back().text.find("GRUPO"), std::string::npos)
+        << prompts.messages.back().text;
+    EXPECT_EQ(FakeLibrary::count("Send_From_FileEX"), 1);
+}
+
 TEST_F(ExecutorForm, CancelledSelectionForgetsTheScript) {
     const std::string path = dir.file("b.SEQ");
     std::ofstream(path) << "0001|0000\n";

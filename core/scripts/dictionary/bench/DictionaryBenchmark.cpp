@@ -1,5 +1,5 @@
 // Loading a comandos.xml that fills every capacity of the dictionary table.
-#include "core/base/Prompts.h"
+#include "core/base/SilentPrompts.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
 
 #include <benchmark/benchmark.h>
@@ -14,19 +14,6 @@
 namespace {
 
 using namespace morvelan;
-
-class SilentPrompts : public Prompts {
-public:
-    void message(const std::string&, const std::string&, PromptIcon) override {}
-    bool askYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
-    bool askOkCancel(const std::string&, const std::string&, PromptIcon) override { return false; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 std::string Text(char fill) {
     return std::string(kTextSlot - 1, fill);

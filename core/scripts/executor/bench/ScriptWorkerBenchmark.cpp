@@ -1,6 +1,7 @@
 // The script worker against the virtual printer, the whole command log built: commands per
 // second for scripts of 1,000, 10,000 and 100,000 commands, so that the time per command can be
 // seen not to grow with the script's length.
+#include "core/base/SilentPrompts.h"
 #include "core/base/WindowlessFrame.h"
 #include "core/engine/Engine.h"
 #include "core/scripts/executor/ScriptRunner.h"
@@ -15,19 +16,6 @@ namespace {
 
 using namespace morvelan;
 namespace fs = std::filesystem;
-
-class SilentPrompts final : public Prompts {
-public:
-    void message(const std::string&, const std::string&, PromptIcon) override {}
-    bool askYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
-    bool askOkCancel(const std::string&, const std::string&, PromptIcon) override { return false; }
-    std::optional<std::string> openFile(const std::string&, const std::string&) override {
-        return {};
-    }
-    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
-        return {};
-    }
-};
 
 fs::path workDirectory() {
     static const fs::path dir = [] {
