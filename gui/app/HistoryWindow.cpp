@@ -1,5 +1,6 @@
 #include "gui/app/HistoryWindow.h"
 
+#include "core/base/AtomicFile.h"
 #include "core/engine/history/HistoryExport.h"
 #include "core/engine/history/HistoryRecorder.h"
 
@@ -228,11 +229,8 @@ void HistoryWindow::exportCsv() {
     const auto path = m_prompts.saveFile("Planilha CSV (*.csv)", "csv");
     if (!path)
         return;
-    const std::string csv = history::toCsv(m_entries, m_printers);
-    QFile file(qs(*path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size())) {
+    // Written whole or not at all: a spreadsheet cut short would pass for the history.
+    if (!replaceFileAtomically(*path, history::toCsv(m_entries, m_printers))) {
         m_prompts.message(kErrorTitle, "Erro ao Salvar o Arquivo.", PromptIcon::Error);
         return;
     }

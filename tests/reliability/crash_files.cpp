@@ -13,6 +13,7 @@
 #include "core/features/keys/KeyHistory.h"
 #include "core/features/keys/KeyRecordFile.h"
 #include "core/scripts/dictionary/CommandDictionary.h"
+#include "core/scripts/scriptfile/ScriptFile.h"
 
 #include <algorithm>
 #include <array>
@@ -376,9 +377,43 @@ Reading readServiceHistory(const fs::path& directory) {
     return {static_cast<long>(entries.size()), {}};
 }
 
+// ---- a script the generator saves over the technician's own
+
+constexpr const char* kScriptName = "rotina.SEQ";
+constexpr std::string_view kScriptVersionMark = "// versao ";
+
+// Version n: a comment naming it, then lines that change with n, long enough that a kill often
+// lands inside the write.
+std::vector<std::string> scriptLines(long n) {
+    std::vector<std::string> lines{std::string(kScriptVersionMark) + std::to_string(n)};
+    for (long line = 0; line < 400; ++line) {
+        lines.push_back("0002|0000|" + std::to_string(n * 1000 + line));
+    }
+    return lines;
+}
+
+void writeScript(const fs::path& directory, long n) {
+    require(WriteScriptFile(directory / kScriptName, scriptLines(n)), "the script was not saved");
+}
+
+Reading readScript(const fs::path& directory) {
+    const auto lines = ReadScriptFile(directory / kScriptName);
+    if (!lines) {
+        return {};
+    }
+    const std::string_view first = lines->empty() ? std::string_view() : lines->front();
+    const std::optional<long> n = first.starts_with(kScriptVersionMark)
+                                      ? number(first.substr(kScriptVersionMark.size()))
+                                      : std::nullopt;
+    if (!n || *lines != scriptLines(*n)) {
+        return faulty("holds no whole version");
+    }
+    return {*n, {}};
+}
+
 void installNothing(const fs::path&) {}
 
-constexpr std::array<OwnedFile, 7> kOwnedFiles = {{
+constexpr std::array<OwnedFile, 8> kOwnedFiles = {{
     {"default.cmd", installNothing, writeCommandFile, readCommandFile},
     {"comandos.xml", installDictionary, writeDictionary, readDictionary},
     {"kvkhist.khf", installHistory, writeHistory, readHistory},
@@ -386,6 +421,7 @@ constexpr std::array<OwnedFile, 7> kOwnedFiles = {{
     {"printer-state", installState, writeState, readState},
     {"paper-roll", installNothing, writeRoll, readRoll},
     {"historico.db", installNothing, writeServiceHistory, readServiceHistory},
+    {"rotina.SEQ", installNothing, writeScript, readScript},
 }};
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "core/features/readings/EventLog.h"
 
+#include "core/base/AtomicFile.h"
+
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 namespace morvelan {
 
@@ -62,14 +63,8 @@ bool saveEventLog(Prompts& prompts, const EventGrid& grid) {
     const auto path = prompts.saveFile(kEventLogFilter, kEventLogExtension);
     if (!path)
         return false;
-    const std::string text = eventLogFileText(grid);
-    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-    if (file) {
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-    }
-    // A file that was created but not fully written is no saved file either.
-    if (!file) {
+    // A save cut short leaves the file that was there whole, and is no saved file either.
+    if (!replaceFileAtomically(*path, eventLogFileText(grid))) {
         prompts.message(kAlertTitle, kEventLogNotSaved, PromptIcon::Error);
         return false;
     }

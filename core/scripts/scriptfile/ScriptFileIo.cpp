@@ -1,6 +1,8 @@
 // Reading and writing script files.
 #include "core/scripts/scriptfile/ScriptFile.h"
 
+#include "core/base/AtomicFile.h"
+
 #include <utility>
 
 namespace morvelan {
@@ -107,17 +109,13 @@ std::optional<std::vector<std::string>> ReadScriptFile(const std::filesystem::pa
 }
 
 bool WriteScriptFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    bool ok = true;
+    std::string text;
     for (const std::string& shown : lines) {
-        const std::string line = StripDisplayName(shown) + "\r\n";
-        ok = std::fwrite(line.data(), 1, line.size(), file) == line.size() && ok;
+        text += StripDisplayName(shown);
+        text += "\r\n";
     }
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    // Saved over the technician's own script: a save cut short must leave the old one whole.
+    return replaceFileAtomically(path.string(), text);
 }
 
 } // namespace morvelan
