@@ -15,10 +15,9 @@ namespace {} // namespace
 
 Engine::Engine(BoundLibrary library, Prompts& prompts, FrameServices& frame,
                std::string programDirectory)
-    : libraryHandle(library.handle), libraryEntries(library.entries),
-      libraryDirectory(std::move(library.directory)), prompts_(prompts), frame_(frame),
-      programDirectory_(std::move(programDirectory)),
+    : prompts_(prompts), frame_(frame), programDirectory_(std::move(programDirectory)),
       commandFile_(commandFilePath, programDirectory_, prompts, frame) {
+    adopt(std::move(library));
     commandFilePath = commandFile_.defaultPath();
 }
 
@@ -28,7 +27,10 @@ void Engine::bindPendingLibrary() {
     if (!pendingLibrary_) {
         return;
     }
-    BoundLibrary library = std::exchange(pendingLibrary_, nullptr)();
+    adopt(std::exchange(pendingLibrary_, nullptr)());
+}
+
+void Engine::adopt(BoundLibrary library) {
     libraryHandle = library.handle;
     libraryEntries = library.entries;
     libraryDirectory = std::move(library.directory);

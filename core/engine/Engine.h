@@ -171,6 +171,8 @@ public:
     std::binary_semaphore librarySemaphore{1};
 
 private:
+    // Takes the library's handle, entries and folder, at construction or when bound later.
+    void adopt(BoundLibrary library);
     void runWorker(WorkerArgument& argument);
     void runReadWorker(WorkerArgument& argument);
     static void markUnavailable(ResultRecord& result);

@@ -5,6 +5,7 @@
 #include "core/engine/Engine.h"
 #include "core/engine/StatusText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace morvelan {
