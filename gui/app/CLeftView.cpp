@@ -43,6 +43,9 @@ CLeftView::CLeftView(std::span<const FunctionGroup> names, PickHandler onPick, Q
     setObjectName(QStringLiteral("functionTree"));
     setHeaderHidden(true);
     setColumnCount(1);
+    // Every entry is one line of the same font beside an icon of the same size, so the view
+    // measures one row instead of every row it lays out or paints.
+    setUniformRowHeights(true);
     const QIcon rootIcon = iconPair(QStringLiteral("root"));
     const QIcon groupIcon = iconPair(QStringLiteral("group"));
     const QIcon itemIcon = iconPair(QStringLiteral("item"));
@@ -60,6 +63,10 @@ CLeftView::CLeftView(std::span<const FunctionGroup> names, PickHandler onPick, Q
         }
     }
     root->setExpanded(true);
+    // The root is current from the start, beside the empty form. Left unset, the tree's first
+    // focus would make the root current itself, and that change would pick it and build the
+    // empty form a second time before the window is first seen.
+    setCurrentItem(root, 0, QItemSelectionModel::NoUpdate);
 
     // A mouse press picks the entry every time, so picking the same item again resets its form;
     // the keyboard picks through the change of the current entry.

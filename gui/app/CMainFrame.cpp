@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -39,6 +40,8 @@ constexpr int kRestoredWidth = 880;
 constexpr int kRestoredHeight = 487;
 constexpr int kTreeWidth = 300;
 constexpr int kFormWidth = 580;
+// The gap QStatusBar leaves between its permanent widgets.
+constexpr int kStatusBarSpacing = 6;
 
 } // namespace
 
@@ -88,14 +91,21 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::createStatusBar() {
     auto* bar = statusBar();
     bar->showMessage(QStringLiteral("Pronto"));
-    // The lock indicators, as the platform's standard status bar shows them.
+    // The lock indicators, as the platform's standard status bar shows them. They go in as one
+    // widget, spaced as the bar spaces its own: the bar lays itself out anew for every widget
+    // added, before the window is first seen.
+    auto* indicators = new QWidget(bar);
+    auto* row = new QHBoxLayout(indicators);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kStatusBarSpacing);
     for (const auto* name : {"CAP", "NUM", "SCRL"}) {
-        auto* indicator = new QLabel(QString::fromLatin1(name), bar);
+        auto* indicator = new QLabel(QString::fromLatin1(name), indicators);
         indicator->setObjectName(QStringLiteral("indicator") + QString::fromLatin1(name));
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
-        bar->addPermanentWidget(indicator);
+        row->addWidget(indicator);
     }
+    bar->addPermanentWidget(indicators);
 }
 
 void CMainFrame::createMenu() {
