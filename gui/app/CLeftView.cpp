@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace morvelan {
 
@@ -83,6 +85,24 @@ std::pair<int, int> CLeftView::codeOf(const QTreeWidgetItem* entry) {
     if (entry == nullptr || entry->childCount() > 0 || !entry->data(0, kGroupRole).isValid())
         return {0, 0};
     return {entry->data(0, kGroupRole).toInt(), entry->data(0, kItemRole).toInt()};
+}
+
+bool CLeftView::viewportEvent(QEvent* event) {
+    // At the pane's opening width many names end in "…"; resting the mouse on one shows it whole.
+    // Sizing the column to its widest entry instead would scroll sideways, and costs the first
+    // window a layout pass.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QRect shown = visualRect(index);
+        if (index.isValid() && sizeHintForIndex(index).width() > shown.width()) {
+            QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), shown);
+            return true;
+        }
+        QToolTip::hideText();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void CLeftView::pick(QTreeWidgetItem* entry) {

@@ -24,6 +24,9 @@ public:
     // The code of a tree entry: (group, item) for an item, (0, 0) for a group or the root.
     static std::pair<int, int> codeOf(const QTreeWidgetItem* entry);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
     void pick(QTreeWidgetItem* entry);
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHash>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -19,6 +20,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidgetItem>
 
 #include <gtest/gtest.h>
@@ -102,6 +104,21 @@ TEST_F(AppFormSwitch, TreeShowsEveryNumberedNameAndLeavesTheUnusedOnesOut) {
     EXPECT_EQ(entry(10, 3)->text(0), QStringLiteral("10.03 - Salvar Como"));
     EXPECT_EQ(itemLabel(9, 2, "Executor de scripts"),
               QStringLiteral("09.02 - Executor de scripts"));
+}
+
+TEST_F(AppFormSwitch, AnEntryCutShortShowsItsWholeNameUnderTheMouse) {
+    frame->show();
+    auto* tree = frame->functionTree();
+    tree->expandAll();
+    QApplication::processEvents();
+    const auto tipOver = [tree](QTreeWidgetItem* item) {
+        const QPoint at = tree->visualItemRect(item).center();
+        QHelpEvent event(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipOver(entry(1)), QString());
+    EXPECT_EQ(tipOver(entry(2, 1)), entry(2, 1)->text(0));
 }
 
 TEST_F(AppFormSwitch, RootGroupsAndItemsHaveTheirOwnClosedAndOpenPictures) {
