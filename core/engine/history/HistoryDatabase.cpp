@@ -52,6 +52,20 @@ bool permissionsForbidWriting(const std::string& path) {
                std::filesystem::perms::none;
 }
 
+// A writer stopped in the middle of a change made with the rollback journal (the very first
+// start makes one, switching the new file to the write-ahead log) leaves the journal behind,
+// and nobody can read the file before it is played back. A connection that may only read
+// cannot play it back; one that may write does so on its first read, restoring what the writer
+// last committed and changing nothing else.
+bool playBackLeftJournal(const std::string& path) {
+    sqlite3* db = nullptr;
+    const bool played =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, "PRAGMA user_version", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return played;
+}
+
 // The filter's conditions, shared by both kinds of row; ?1 printer, ?2 serial, ?3 since,
 // ?4 until, ?5 function. `alias` is the row's table, `label` its label column.
 std::string filterSql(const char* alias, const char* label) {
@@ -114,6 +128,13 @@ void HistoryDatabase::open(OpenMode mode) {
     {
         Statement version(db_, "PRAGMA user_version");
         if (!version.ok() || version.step() != SQLITE_ROW) {
+            if (readOnly && sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK &&
+                !permissionsForbidWriting(path_) && playBackLeftJournal(path_)) {
+                sqlite3_close(db_);
+                db_ = nullptr;
+                open(mode);
+                return;
+            }
             state_ = HistoryState::Damaged;
             problem_ =
                 "O histórico de intervenções " + path_ + " está danificado; ele não será alterado.";

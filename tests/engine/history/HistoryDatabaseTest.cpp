@@ -271,6 +271,35 @@ public:
     std::string last;
 };
 
+TEST(HistoryDatabase, FileLeftMidChangeByAStoppedWriterIsReadAsLastCommitted) {
+    TempDir dir;
+    const std::string path = dir.file(kHistoryFileName);
+    {
+        HistoryDatabase created(path);
+        ASSERT_TRUE(created.recordOperation(kFirst, entry("2026-12-01 10:00:00", "Kept", 1)));
+    }
+    execute(path, "PRAGMA journal_mode=DELETE");
+    // A change big enough to reach the file before its end, copied with its journal as a writer
+    // killed at that instant leaves them.
+    TempDir left;
+    const std::string leftPath = left.file(kHistoryFileName);
+    sqlite3* writer = nullptr;
+    sqlite3_open(path.c_str(), &writer);
+    ASSERT_EQ(sqlite3_exec(writer,
+                           "PRAGMA cache_size=1; BEGIN; CREATE TABLE filler(x);"
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 200) INSERT INTO filler SELECT randomblob(1000) FROM n;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::filesystem::copy_file(path, leftPath);
+    std::filesystem::copy_file(path + "-journal", leftPath + "-journal");
+    sqlite3_close(writer);
+
+    const HistoryDatabase reading(leftPath, OpenMode::ReadOnly);
+    EXPECT_EQ(reading.state(), HistoryState::ReadOnly) << reading.problem();
+    EXPECT_EQ(starts(reading.entries({})), std::vector<std::string>{"2026-12-01 10:00:00 Kept"});
+}
+
 TEST(HistoryDatabase, UnusableFileIsReportedOnceAndLeftAsItWas) {
     struct Case {
         const char* name;
