@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -40,8 +39,6 @@ constexpr int kRestoredWidth = 880;
 constexpr int kRestoredHeight = 487;
 constexpr int kTreeWidth = 300;
 constexpr int kFormWidth = 580;
-// The gap QStatusBar leaves between its permanent widgets.
-constexpr int kStatusBarSpacing = 6;
 
 } // namespace
 
@@ -91,21 +88,14 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::createStatusBar() {
     auto* bar = statusBar();
     bar->showMessage(QStringLiteral("Pronto"));
-    // The lock indicators, as the platform's standard status bar shows them. They go in as one
-    // widget, spaced as the bar spaces its own: the bar lays itself out anew for every widget
-    // added, before the window is first seen.
-    auto* indicators = new QWidget(bar);
-    auto* row = new QHBoxLayout(indicators);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(kStatusBarSpacing);
+    // The lock indicators, as the platform's standard status bar shows them.
     for (const auto* name : {"CAP", "NUM", "SCRL"}) {
-        auto* indicator = new QLabel(QString::fromLatin1(name), indicators);
+        auto* indicator = new QLabel(QString::fromLatin1(name), bar);
         indicator->setObjectName(QStringLiteral("indicator") + QString::fromLatin1(name));
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
-        row->addWidget(indicator);
+        bar->addPermanentWidget(indicator);
     }
-    bar->addPermanentWidget(indicators);
 }
 
 void CMainFrame::createMenu() {
