@@ -32,11 +32,14 @@ const char* const kUsage =
     "                     linha; com --json, um objeto JSON\n"
     "  history [--serial NÚMERO] [--since AAAA-MM-DD] [--csv]\n"
     "                     lista o histórico de intervenções, da mais recente para a mais antiga\n"
+    "  history --prune --before AAAA-MM-DD\n"
+    "                     apaga do histórico o que começou antes da data, depois de perguntar\n"
     "\n"
     "Opções:\n"
     "  --home DIR         diretório do programa (biblioteca, comandos.xml); como MORVELAN_HOME\n"
     "  --yes, -y          não espera pelas mensagens \"#\" do script; confirma o restore,\n"
-    "                     o apply e o seal, e o backup sobre um arquivo que já existe\n"
+    "                     o apply, o seal e o history --prune, e o backup sobre um arquivo\n"
+    "                     que já existe\n"
     "  --json             read escreve um objeto JSON\n"
     "  --help, -h         mostra esta ajuda\n"
     "  --version          mostra a versão\n"
@@ -92,7 +95,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             words.insert(words.end(), args.begin() + static_cast<long>(i) + 1, args.end());
             break;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "opcao desconhecida: " + arg;
+            error = "opção desconhecida: " + arg;
             return std::nullopt;
         } else {
             words.push_back(arg);

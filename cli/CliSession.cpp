@@ -443,7 +443,7 @@ void CliSession::printFields(const FunctionUse& use, const std::vector<ReadingFi
 }
 
 bool CliSession::confirmRestore(const std::string& plan) {
-    return confirmPlan(plan, "Restaurar estas configuracoes no ECF?", "restaurar");
+    return confirmPlan(plan, "Restaurar estas configurações no ECF?", "restaurar");
 }
 
 bool CliSession::confirmPlan(const std::string& plan, const char* question, const char* action) {
@@ -472,7 +472,7 @@ int CliSession::apply(const std::string& path, const std::optional<std::string>&
     }
     return reportTransfer(
         backup::applyFromFile(*engine_, path, steps, [this](const std::string& plan) {
-            return confirmPlan(plan, "Aplicar estas configuracoes no ECF?", "aplicar");
+            return confirmPlan(plan, "Aplicar estas configurações no ECF?", "aplicar");
         }));
 }
 
@@ -519,7 +519,7 @@ int CliSession::seal(const std::string& path, bool clockFromPc) {
     const sealing::SealOutcome outcome = sealing::sealFromProfile(
         *engine_, path, clockFromPc, std::time(nullptr),
         [this](const std::string& plan) {
-            return confirmPlan(plan, "Executar a sequencia de lacracao no ECF?", "lacrar");
+            return confirmPlan(plan, "Executar a sequência de lacração no ECF?", "lacrar");
         },
         onStep);
     switch (outcome.status) {

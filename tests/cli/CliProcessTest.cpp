@@ -209,6 +209,7 @@ TEST_F(CliProcess, ExitCodesAShellScriptCanTest) {
         EXPECT_EQ(cli(c.args()).code, c.code) << c.name;
     }
     EXPECT_TRUE(cli("--version").out.starts_with("morvelan-cli "));
+    EXPECT_NE(cli("--help").out.find("history --prune --before"), std::string::npos);
 }
 
 TEST_F(CliProcess, CheckNamesEachFindingAndExitsAsTheOtherCommands) {
