@@ -125,22 +125,30 @@ void HistoryDatabase::open(OpenMode mode) {
         return;
     }
     sqlite3_busy_timeout(db_, 2000);
+    bool versionRead = false;
+    int versionError = SQLITE_OK;
     {
         Statement version(db_, "PRAGMA user_version");
-        if (!version.ok() || version.step() != SQLITE_ROW) {
-            if (readOnly && sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK &&
-                !permissionsForbidWriting(path_) && playBackLeftJournal(path_)) {
-                sqlite3_close(db_);
-                db_ = nullptr;
-                open(mode);
-                return;
-            }
-            state_ = HistoryState::Damaged;
-            problem_ =
-                "O histórico de intervenções " + path_ + " está danificado; ele não será alterado.";
+        versionRead = version.ok() && version.step() == SQLITE_ROW;
+        if (versionRead)
+            version_ = static_cast<int>(version.integer(0));
+        else
+            versionError = sqlite3_extended_errcode(db_);
+    }
+    if (!versionRead) {
+        // Closed only once its statement is finalized: SQLite keeps a connection with a live
+        // statement open, and the connection and its file would leak.
+        if (readOnly && versionError == SQLITE_READONLY_ROLLBACK &&
+            !permissionsForbidWriting(path_) && playBackLeftJournal(path_)) {
+            sqlite3_close(db_);
+            db_ = nullptr;
+            open(mode);
             return;
         }
-        version_ = static_cast<int>(version.integer(0));
+        state_ = HistoryState::Damaged;
+        problem_ =
+            "O histórico de intervenções " + path_ + " está danificado; ele não será alterado.";
+        return;
     }
     if (version_ > kSchemaVersion) {
         state_ = HistoryState::NewerSchema;
