@@ -13,7 +13,8 @@
 namespace morvelan::keys {
 
 inline constexpr const char* kKeyGeneratorFileName = "libmorvelan-keygen.so";
-inline constexpr const char* kKeyGeneratorEntryName = "morvelan_generate_key_text";
+// The entry's symbol, which carries a stamp of this build's version and interface.
+inline constexpr const char* kKeyGeneratorEntryName = MORVELAN_KEY_MODULE_ENTRY;
 
 // The key text with its terminating zero.
 using KeyTextBuffer = std::array<char, kKeyTextLength + 1>;
@@ -22,11 +23,11 @@ using KeyTextBuffer = std::array<char, kKeyTextLength + 1>;
 
 // The module's one entry: generateKeyText into `keyText`. False when no key could be made; no
 // exception leaves the module.
-extern "C" bool morvelan_generate_key_text(bool thirdGeneration,
-                                           const morvelan::keys::RandomSource& random,
-                                           const char* historyPath,
-                                           std::binary_semaphore& librarySemaphore,
-                                           morvelan::keys::KeyTextBuffer& keyText) noexcept;
+extern "C" bool
+morvelan_generate_key_text(bool thirdGeneration, const morvelan::keys::RandomSource& random,
+                           const char* historyPath, std::binary_semaphore& librarySemaphore,
+                           morvelan::keys::KeyTextBuffer& keyText) noexcept
+    __asm__(MORVELAN_KEY_MODULE_ENTRY);
 
 namespace morvelan::keys {
 
@@ -34,7 +35,7 @@ using KeyGenerator = decltype(&morvelan_generate_key_text);
 
 // The entry of <libraryDirectory>/libmorvelan-keygen.so. The module is never unloaded, so only
 // the first call loads it. Null when the directory is unknown, or the module is missing, cannot
-// be loaded or lacks the entry.
+// be loaded or lacks the entry, as a module of another build does.
 KeyGenerator loadKeyGenerator(const std::string& libraryDirectory);
 
 } // namespace morvelan::keys

@@ -127,6 +127,8 @@ TEST_P(KeyVirtualPrinter, AKeyThatCannotBeMadeIsAFailureThatSaysWhy) {
         {"no module", empty.path(), systemRandomSource(), kKeyGeneratorMissingLine},
         {"another library under its name", impostor.path(), systemRandomSource(),
          kKeyGeneratorMissingLine},
+        {"the module of another build", MORVELAN_OTHER_BUILD_KEYGEN_DIR, systemRandomSource(),
+         kKeyGeneratorMissingLine},
         {"a failing random source", MORVELAN_LIBRARY_DIR, failing, kKeyGenerationFailedLine},
     };
     for (const Case& c : cases) {
