@@ -15,16 +15,18 @@ struct OperationCode {
     friend bool operator==(const OperationCode&, const OperationCode&) = default;
 };
 
+// Every member has an initializer: entries name only the members they use, and the compiler
+// warns about an omitted member without one.
 struct FunctionUse {
-    OperationCode code;
+    OperationCode code{};
     // Runs through runOperation under its own code: the engine needs its body.
     bool operation = false;
     // Read through readOperation under this code (a send form's "&Ler Configuração", or a
     // reading of group 7 served by the send form's reading).
-    std::optional<OperationCode> reading;
+    std::optional<OperationCode> reading{};
     // Functions served by a unit of their own instead of one operation: the sealing sequence,
     // the software update, the script tools and the command files. Empty otherwise.
-    std::string_view tool;
+    std::string_view tool{};
     // Whether the function changes something on the printer (every operation but the status
     // check, and the tools that send).
     bool sends = false;

@@ -32,18 +32,20 @@ struct WorkerArgument {
 using OperationBody = std::function<int(Engine& engine, WorkerArgument& argument)>;
 
 // A body and what its run needs besides it, said by the module that registers the body.
+// Every member has an initializer: entries name only the members they use, and the compiler
+// warns about an omitted member without one.
 struct OperationEntry {
-    OperationBody body;
+    OperationBody body{};
     // On the user-interface thread, before the command file is written and the printer detected.
-    std::function<void(Engine& engine)> beforeRun;
+    std::function<void(Engine& engine)> beforeRun{};
     // On the user-interface thread, once the workers are done and before the response panel: the
     // run's own messages and the outcome bytes it hands back in the request data.
-    std::function<void(Engine& engine, std::span<char> data, int selection)> afterRun;
+    std::function<void(Engine& engine, std::span<char> data, int selection)> afterRun{};
     // The workers list each failed table entry in tableErrorText; the run shows and records it.
     bool listsTableErrors = false;
     // A successful run that is only the first half of its step (the taxpayer data printed for the
     // technician to check, before the confirmation) leaves a sealing step still to do.
-    std::function<bool(std::span<const char> data)> leavesStepOpen;
+    std::function<bool(std::span<const char> data)> leavesStepOpen{};
     // Readings only: whether the read worker receives the form's request data.
     bool takesData = true;
 };
