@@ -5,6 +5,8 @@
 
 namespace morvelan::cli {
 
+const char* const kUsageHint = "\"morvelan-cli --help\" mostra os comandos e as opções.\n";
+
 const char* const kUsage =
     "Uso: morvelan-cli [--home DIR] [--yes] [--json] COMANDO [ARGUMENTO]\n"
     "\n"
@@ -102,7 +104,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         }
     }
     if (words.empty()) {
-        error = "falta o comando";
+        error = kMissingCommand;
         return std::nullopt;
     }
     const std::string& name = words[0];

@@ -49,6 +49,9 @@ struct Options {
     bool step = false;               // --step: run asks before sending each command
 };
 
+// The usage error of a call that names no command.
+inline constexpr const char* kMissingCommand = "falta o comando";
+
 // Nothing, with `error` set, on bad usage.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
 
@@ -60,5 +63,7 @@ std::optional<std::vector<std::pair<int, int>>> parseFunctionCodes(const std::st
 std::optional<std::pair<int, int>> parseFunctionCode(const std::string& text);
 
 extern const char* const kUsage;
+// The line after a usage error, which points to the help.
+extern const char* const kUsageHint;
 
 } // namespace morvelan::cli

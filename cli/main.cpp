@@ -15,7 +15,12 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::fprintf(stderr, "morvelan-cli: %s\n\n%s", error.c_str(), kUsage);
+        // The whole help only when no command was asked for; after a slip, the one line that
+        // names it stays in sight instead of scrolling away above forty lines of help.
+        if (error == kMissingCommand)
+            std::fprintf(stderr, "morvelan-cli: %s\n\n%s", error.c_str(), kUsage);
+        else
+            std::fprintf(stderr, "morvelan-cli: %s\n%s", error.c_str(), kUsageHint);
         return kExitUsage;
     }
     switch (options->command) {

@@ -210,6 +210,10 @@ TEST_F(CliProcess, ExitCodesAShellScriptCanTest) {
     }
     EXPECT_TRUE(cli("--version").out.starts_with("morvelan-cli "));
     EXPECT_NE(cli("--help").out.find("history --prune --before"), std::string::npos);
+    // A slip gets its reason and a pointer to the help; only a bare call gets the whole help.
+    EXPECT_EQ(cli("imprimir").err, "morvelan-cli: comando desconhecido: imprimir\n"
+                                   "\"morvelan-cli --help\" mostra os comandos e as opções.\n");
+    EXPECT_NE(cli("").err.find("Comandos:"), std::string::npos);
 }
 
 TEST_F(CliProcess, CheckNamesEachFindingAndExitsAsTheOtherCommands) {
