@@ -138,11 +138,18 @@ void HistoryDatabase::open(OpenMode mode) {
     if (!versionRead) {
         // Closed only once its statement is finalized: SQLite keeps a connection with a live
         // statement open, and the connection and its file would leak.
-        if (readOnly && versionError == SQLITE_READONLY_ROLLBACK &&
-            !permissionsForbidWriting(path_) && playBackLeftJournal(path_)) {
-            sqlite3_close(db_);
-            db_ = nullptr;
-            open(mode);
+        if (readOnly && versionError == SQLITE_READONLY_ROLLBACK) {
+            if (!permissionsForbidWriting(path_) && playBackLeftJournal(path_)) {
+                sqlite3_close(db_);
+                db_ = nullptr;
+                open(mode);
+                return;
+            }
+            // The file is whole; only someone allowed to write it can finish what was stopped.
+            state_ = HistoryState::Unavailable;
+            problem_ = "O histórico de intervenções " + path_ +
+                       " tem uma gravação interrompida, que só pode ser concluída com permissão "
+                       "de escrita; ele não foi lido.";
             return;
         }
         state_ = HistoryState::Damaged;

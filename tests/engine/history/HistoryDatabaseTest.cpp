@@ -271,7 +271,7 @@ public:
     std::string last;
 };
 
-TEST(HistoryDatabase, FileLeftMidChangeByAStoppedWriterIsReadAsLastCommitted) {
+TEST(HistoryDatabase, FileLeftMidChangeByAStoppedWriterIsPlayedBackOnlyWhereWritable) {
     TempDir dir;
     const std::string path = dir.file(kHistoryFileName);
     {
@@ -293,11 +293,23 @@ TEST(HistoryDatabase, FileLeftMidChangeByAStoppedWriterIsReadAsLastCommitted) {
               SQLITE_OK);
     std::filesystem::copy_file(path, leftPath);
     std::filesystem::copy_file(path + "-journal", leftPath + "-journal");
+    // The same, in a file whose permissions forbid the play-back.
+    TempDir locked;
+    const std::string lockedPath = locked.file(kHistoryFileName);
+    std::filesystem::copy_file(path, lockedPath);
+    std::filesystem::copy_file(path + "-journal", lockedPath + "-journal");
+    std::filesystem::permissions(lockedPath, std::filesystem::perms::owner_read);
     sqlite3_close(writer);
 
     const HistoryDatabase reading(leftPath, OpenMode::ReadOnly);
     EXPECT_EQ(reading.state(), HistoryState::ReadOnly) << reading.problem();
     EXPECT_EQ(starts(reading.entries({})), std::vector<std::string>{"2026-12-01 10:00:00 Kept"});
+
+    const HistoryDatabase refused(lockedPath, OpenMode::ReadOnly);
+    EXPECT_EQ(refused.state(), HistoryState::Unavailable);
+    EXPECT_NE(refused.problem().find("gravação interrompida"), std::string::npos)
+        << refused.problem();
+    EXPECT_TRUE(std::filesystem::exists(lockedPath + "-journal"));
 }
 
 TEST(HistoryDatabase, UnusableFileIsReportedOnceAndLeftAsItWas) {
