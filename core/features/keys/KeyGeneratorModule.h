@@ -10,6 +10,10 @@
 #include <semaphore>
 #include <string>
 
+#ifndef MORVELAN_KEY_MODULE_ENTRY
+#error "MORVELAN_KEY_MODULE_ENTRY comes with the CMake target morvelan_key_module_entry"
+#endif
+
 namespace morvelan::keys {
 
 inline constexpr const char* kKeyGeneratorFileName = "libmorvelan-keygen.so";
