@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QIcon>
 #include <QSignalBlocker>
 #include <QToolTip>
 
@@ -16,29 +15,7 @@ constexpr int kItemRole = Qt::UserRole + 1;
 // The script generator is a dialog over the tree; once it closes the selection leaves its item,
 // so that picking it again opens it again.
 constexpr std::pair<int, int> kScriptGenerator{9, 1};
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A closed picture, and an open one for the selected entry.
-QIcon iconPair(const QString& kind) {
-    QIcon icon(QStringLiteral(":/icons/%1_closed.png").arg(kind));
-    icon.addFile(QStringLiteral(":/icons/%1_open.png").arg(kind), {}, QIcon::Selected);
-    return icon;
-}
 } // namespace
-
-QString groupLabel(int group, std::string_view name) {
-    return QStringLiteral("%1 - %2").arg(group, 2, 10, QLatin1Char('0')).arg(fromUtf8(name));
-}
-
-QString itemLabel(int group, int item, std::string_view name) {
-    return QStringLiteral("%1.%2 - %3")
-        .arg(group, 2, 10, QLatin1Char('0'))
-        .arg(item, 2, 10, QLatin1Char('0'))
-        .arg(fromUtf8(name));
-}
 
 CLeftView::CLeftView(std::span<const FunctionGroup> names, PickHandler onPick, QWidget* parent)
     : QTreeWidget(parent), m_onPick(std::move(onPick)) {
@@ -48,9 +25,9 @@ CLeftView::CLeftView(std::span<const FunctionGroup> names, PickHandler onPick, Q
     // Every entry is one line of the same font beside an icon of the same size, so the view
     // measures one row instead of every row it lays out or paints.
     setUniformRowHeights(true);
-    const QIcon rootIcon = iconPair(QStringLiteral("root"));
-    const QIcon groupIcon = iconPair(QStringLiteral("group"));
-    const QIcon itemIcon = iconPair(QStringLiteral("item"));
+    const QIcon rootIcon = entryIcon(QStringLiteral("root"));
+    const QIcon groupIcon = entryIcon(QStringLiteral("group"));
+    const QIcon itemIcon = entryIcon(QStringLiteral("item"));
     auto* root = new QTreeWidgetItem(this, {QStringLiteral("Funções")});
     root->setIcon(0, rootIcon);
     for (const auto& group : names) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/engine/FunctionNames.h"
+#include "gui/app/FunctionTreeLabels.h"
 
 #include <QTreeWidget>
 
@@ -10,10 +11,6 @@
 #include <span>
 
 namespace morvelan {
-
-// "%02d - %s" for a group, "%02d.%02d - %s" for an item.
-QString groupLabel(int group, std::string_view name);
-QString itemLabel(int group, int item, std::string_view name);
 
 class CLeftView final : public QTreeWidget {
 public:

@@ -1,12 +1,12 @@
 // A second yardstick for the program's start-up: the bare window with the content of the
-// program's first window, built from Qt widgets alone and nothing of the program's own. The
-// bare window against this one is what the content costs; this one against the program is what
-// the program costs beyond it.
+// program's first window, built from Qt widgets and the tree's own labels and icons, and nothing
+// else of the program's. The bare window against this one is what the content costs; this one
+// against the program is what the program costs beyond it.
 #include "core/engine/FunctionNames.h"
 #include "gui/app/AfterFirstPaint.h"
+#include "gui/app/FunctionTreeLabels.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -19,36 +19,21 @@
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString twoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
-QIcon iconPair(const QString& kind) {
-    QIcon icon(QStringLiteral(":/icons/%1_closed.png").arg(kind));
-    icon.addFile(QStringLiteral(":/icons/%1_open.png").arg(kind), {}, QIcon::Selected);
-    return icon;
-}
-
 QTreeWidget* functionTree(QWidget* parent) {
     auto* tree = new QTreeWidget(parent);
     tree->setHeaderHidden(true);
     tree->setUniformRowHeights(true);
-    const QIcon groupIcon = iconPair(QStringLiteral("group"));
-    const QIcon itemIcon = iconPair(QStringLiteral("item"));
+    const QIcon groupIcon = morvelan::entryIcon(QStringLiteral("group"));
+    const QIcon itemIcon = morvelan::entryIcon(QStringLiteral("item"));
     auto* root = new QTreeWidgetItem(tree, {QStringLiteral("Funções")});
-    root->setIcon(0, iconPair(QStringLiteral("root")));
+    root->setIcon(0, morvelan::entryIcon(QStringLiteral("root")));
     for (const auto& group : morvelan::functionGroups()) {
-        auto* groupEntry = new QTreeWidgetItem(
-            root, {twoDigits(group.number) + QStringLiteral(" - ") + fromUtf8(group.name)});
+        auto* groupEntry =
+            new QTreeWidgetItem(root, {morvelan::groupLabel(group.number, group.name)});
         groupEntry->setIcon(0, groupIcon);
         for (const auto& item : group.items) {
             auto* itemEntry = new QTreeWidgetItem(
-                groupEntry, {twoDigits(group.number) + QLatin1Char('.') + twoDigits(item.number) +
-                             QStringLiteral(" - ") + fromUtf8(item.name)});
+                groupEntry, {morvelan::itemLabel(group.number, item.number, item.name)});
             itemEntry->setIcon(0, itemIcon);
         }
     }
