@@ -187,8 +187,10 @@ void CMainFrame::setRightPane(QWidget* form) {
         retireForm(old);
     m_rightPane->setWidget(form);
     // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on; a
-    // form brought by a sequence step or the menu is ready to be typed into.
-    if (!m_tree->hasFocus())
+    // form brought by a sequence step or the menu is ready to be typed into. The window's own
+    // focus child tells, not the tree's focus: a pick that waited for the printer's detection
+    // arrives before the window is active again.
+    if (focusWidget() != m_tree)
         focusFirstControl(form);
 }
 

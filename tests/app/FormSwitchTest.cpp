@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHash>
 #include <QHelpEvent>
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -214,6 +216,30 @@ TEST_F(AppFormSwitch, KeyboardPicksKeepTheTreeInHand) {
     EXPECT_EQ(tabStops(6, 3, 3),
               (QStringList{QStringLiteral("currencyEdit"), QStringLiteral("sendButton"),
                            QStringLiteral("readButton")}));
+}
+
+// The first form with a printer strip detects the printer behind a modal progress window; the
+// main window is not yet active again when the form arrives, and the pick still came from the tree.
+TEST_F(AppFormSwitch, AKeyboardPickThatWaitsForTheDetectionKeepsTheTreeInHand) {
+    const auto detectingForm = [this](FormContext&) -> QWidget* {
+        QDialog detection(frame.get());
+        QTimer::singleShot(0, &detection, &QDialog::accept);
+        detection.exec();
+        auto* form = new QWidget;
+        form->setObjectName(QStringLiteral("DetectingForm"));
+        new QLineEdit(form);
+        return form;
+    };
+    frame->formRegistry().add(
+        7, 6, {"DetectingForm", FormMode::Plain, InitialData::None, 0, detectingForm});
+    frame->show();
+    frame->activateWindow();
+    auto* tree = frame->functionTree();
+    QApplication::processEvents();
+    tree->setCurrentItem(entry(7, 6));
+    QApplication::processEvents();
+    EXPECT_EQ(shown(), QStringLiteral("DetectingForm"));
+    EXPECT_EQ(frame->focusWidget(), tree);
 }
 
 TEST_F(AppFormSwitch, ScriptGeneratorOpensAtEveryPickAndGivesTheSelectionToItsGroup) {
