@@ -106,11 +106,11 @@ void CMainFrame::createMenu() {
         return item;
     };
     connect(add(QStringLiteral("&Abrir"), "fileOpen"), &QAction::triggered, this,
-            [this] { switchForm(10, 1); });
+            [this] { openFromMenu(10, 1); });
     connect(add(QStringLiteral("&Novo"), "fileNew"), &QAction::triggered, this,
-            [this] { switchForm(10, 2); });
+            [this] { openFromMenu(10, 2); });
     connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
-            [this] { switchForm(10, 3); });
+            [this] { openFromMenu(10, 3); });
     connect(add(QStringLiteral("Comparar arquivo de comandos..."), "fileCompare"),
             &QAction::triggered, this, [this] { compareWithWorkingFile(*this, this); });
     connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
@@ -187,9 +187,9 @@ void CMainFrame::setRightPane(QWidget* form) {
         retireForm(old);
     m_rightPane->setWidget(form);
     // A pick made with the keyboard keeps the tree in hand, so the next arrow key moves on; a
-    // form brought by a sequence step or the menu is ready to be typed into. The window's own
-    // focus child tells, not the tree's focus: a pick that waited for the printer's detection
-    // arrives before the window is active again.
+    // form brought by a sequence step is ready to be typed into. The window's own focus child
+    // tells, not the tree's focus: a pick that waited for the printer's detection arrives before
+    // the window is active again.
     if (focusWidget() != m_tree)
         focusFirstControl(form);
 }
@@ -211,6 +211,13 @@ void CMainFrame::retireForm(QWidget* form) {
 void CMainFrame::pickFromTree(int group, int item) {
     m_engine->sequenceStep = kNoSequence;
     switchForm(group, item);
+}
+
+void CMainFrame::openFromMenu(int group, int item) {
+    switchForm(group, item);
+    // The menu leaves the focus where it was, most often in the tree; the technician who chose
+    // a file form from it is about to fill that form in.
+    focusFirstControl(currentForm());
 }
 
 void CMainFrame::switchForm(int group, int item) {

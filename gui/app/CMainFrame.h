@@ -106,6 +106,7 @@ private:
     void createHelpMenu();
     void createPanes();
     void pickFromTree(int group, int item);
+    void openFromMenu(int group, int item);
     void setRightPane(QWidget* form);
     void retireForm(QWidget* form);
 

@@ -113,8 +113,10 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
     const std::pair<const char*, std::pair<int, int>> picks[] = {
         {"fileOpen", {10, 1}}, {"fileNew", {10, 2}}, {"fileSaveAs", {10, 3}}};
     for (const auto& [name, code] : picks) {
+        frame->functionTree()->setFocus();
         frame->action(QString::fromLatin1(name))->trigger();
         EXPECT_EQ(frame->currentCode(), code) << name;
+        EXPECT_TRUE(frame->currentForm()->isAncestorOf(frame->focusWidget())) << name;
     }
     frame->action(QStringLiteral("fileExit"))->trigger();
     EXPECT_FALSE(frame->isVisible());
