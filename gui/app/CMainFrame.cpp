@@ -71,7 +71,7 @@ CMainFrame::CMainFrame(CMorvelanDoc& document, Prompts& prompts, std::string pro
     registerCoreModules(*m_engine);
     // A child rather than a member: the frame destroys its engine before its children, so the
     // engine never reports to a recorder that is gone.
-    m_history = new HistoryKeeper(*m_engine, m_prompts, statusBar(), this);
+    m_history = new HistoryKeeper(*m_engine, m_prompts, m_statusLine, this);
     // 4. The size the window takes when it is restored from maximised.
     resize(kRestoredWidth, kRestoredHeight);
     // 5-6. No sequence; the working command file is default.cmd in the program directory.
@@ -87,7 +87,13 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::createStatusBar() {
     auto* bar = statusBar();
-    bar->showMessage(QStringLiteral("Pronto"));
+    // The message pane is a label of the bar, not the bar's own message: passing over a menu
+    // item clears that message for good, and with it "Pronto" or the one problem the history
+    // reports.
+    m_statusLine = new QLabel(QStringLiteral("Pronto"), bar);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setIndent(4); // where the bar draws a message of its own
+    bar->addWidget(m_statusLine, 1);
     // The lock indicators, as the platform's standard status bar shows them.
     for (const auto* name : {"CAP", "NUM", "SCRL"}) {
         auto* indicator = new QLabel(QString::fromLatin1(name), bar);

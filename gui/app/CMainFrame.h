@@ -20,6 +20,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QScrollArea;
 class QSplitter;
 
@@ -115,6 +116,7 @@ private:
     FormRegistry m_forms;
     std::optional<Engine> m_engine;
     HistoryKeeper* m_history = nullptr;
+    QLabel* m_statusLine = nullptr;
     QSplitter* m_splitter = nullptr;
     CLeftView* m_tree = nullptr;
     QScrollArea* m_rightPane = nullptr;

@@ -5,10 +5,10 @@
 
 namespace morvelan {
 
-HistoryKeeper::HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statusBar,
-                             QWidget* frame)
+HistoryKeeper::HistoryKeeper(Engine& engine, Prompts& prompts, QLabel* statusLine, QWidget* frame)
     : QObject(frame), m_prompts(prompts), m_frame(frame),
-      m_path(engine.programDirectory() + "/" + history::kHistoryFileName), m_statusBar(statusBar) {
+      m_path(engine.programDirectory() + "/" + history::kHistoryFileName),
+      m_statusLine(statusLine) {
     setObjectName(QStringLiteral("historyKeeper"));
     // The frame destroys its engine before its children: the engine never calls a keeper that
     // is gone.
@@ -24,9 +24,9 @@ history::HistoryDatabase& HistoryKeeper::database() {
 
 HistoryKeeper::Opened& HistoryKeeper::opened() {
     if (!m_opened) {
-        m_opened.emplace(m_path, [bar = m_statusBar](const std::string& problem) {
-            if (bar)
-                bar->showMessage(QString::fromStdString(problem));
+        m_opened.emplace(m_path, [line = m_statusLine](const std::string& problem) {
+            if (line)
+                line->setText(QString::fromStdString(problem));
         });
     }
     return *m_opened;

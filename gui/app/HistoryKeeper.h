@@ -1,5 +1,5 @@
 // The main frame's service history: the database in the program directory, the recorder the
-// engine reports to, the one status-bar message when the file cannot be written, and the
+// engine reports to, the one status-line message when the file cannot be written, and the
 // "Histórico de intervenções" window. The frame makes it as its child and keeps a pointer to it;
 // lives on the user-interface thread.
 //
@@ -11,9 +11,9 @@
 #include "core/engine/history/HistoryDatabase.h"
 #include "core/engine/history/HistoryRecorder.h"
 
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
-#include <QStatusBar>
 
 #include <optional>
 #include <string>
@@ -24,7 +24,7 @@ namespace morvelan {
 
 class HistoryKeeper final : public QObject, public ServiceObserver {
 public:
-    HistoryKeeper(Engine& engine, Prompts& prompts, QStatusBar* statusBar, QWidget* frame);
+    HistoryKeeper(Engine& engine, Prompts& prompts, QLabel* statusLine, QWidget* frame);
 
     // Shows the window modally over the frame.
     void showWindow();
@@ -42,7 +42,7 @@ private:
     Prompts& m_prompts;
     QWidget* m_frame;
     std::string m_path;
-    QPointer<QStatusBar> m_statusBar;
+    QPointer<QLabel> m_statusLine;
     // The file and the recorder writing to it, made together when the history is first needed.
     struct Opened {
         Opened(const std::string& path, history::HistoryRecorder::Report report)

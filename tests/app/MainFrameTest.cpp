@@ -3,17 +3,21 @@
 #include "core/base/Cp1252.h"
 #include "gui/app/CLeftView.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/HistoryKeeper.h"
 #include "gui/dialogs/CRightView_Resp.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QSet>
 #include <QSplitter>
+#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -137,6 +141,24 @@ TEST_F(AppMainFrame, OpensWithTreeAndEmptyFormSideBySide) {
     EXPECT_EQ(frame->currentForm()->objectName(), QStringLiteral("CRightView_00_00"));
     // A form taller than the pane scrolls instead of being cut.
     EXPECT_NE(qobject_cast<QScrollArea*>(frame->splitter()->widget(1)), nullptr);
+}
+
+// Passing over a menu item sends the window an empty status tip, which clears the status bar's
+// own message; "Pronto" and the history's one report of a file it cannot open must survive it.
+TEST_F(AppMainFrame, TheStatusLineOutlastsAMenuPassedOver) {
+    ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("historico.db")));
+    auto frame = frameWithoutLibrary();
+    frame->show();
+    const auto statusLine = [&] {
+        QStatusTipEvent passedOver{QString()};
+        QApplication::sendEvent(frame.get(), &passedOver);
+        QApplication::processEvents();
+        auto* line = frame->findChild<QLabel*>(QStringLiteral("statusLine"));
+        return line != nullptr && line->isVisible() ? line->text() : QString();
+    };
+    EXPECT_EQ(statusLine(), QStringLiteral("Pronto"));
+    frame->history().database();
+    EXPECT_TRUE(statusLine().contains(QStringLiteral("histórico de intervenções")));
 }
 
 TEST_F(AppMainFrame, TreeListsTheFunctionsAndPicksTheirForms) {

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("A&rquivo"));
     window.menuBar()->addMenu(QStringLiteral("Aj&uda"));
-    window.statusBar()->showMessage(QStringLiteral("Pronto"));
+    window.statusBar()->addWidget(new QLabel(QStringLiteral("Pronto")), 1);
     for (const char* name : {"CAP", "NUM", "SCRL"}) {
         auto* indicator = new QLabel(QString::fromLatin1(name));
         indicator->setFrameShape(QFrame::Panel);
