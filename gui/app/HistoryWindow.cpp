@@ -65,6 +65,14 @@ HistoryWindow::HistoryWindow(history::HistoryDatabase& database, Prompts& prompt
     m_entryList =
         table({QStringLiteral("Início"), QStringLiteral("Função"), QStringLiteral("Resultado")},
               "historyEntries", this);
+    // A long function name shares the room with the result, which says whether the operation
+    // went well, instead of pushing it out of sight; each ends in "…" on one line when cut,
+    // rather than wrapping into a second line that is cut as well.
+    m_entryList->setWordWrap(false);
+    auto* entryColumns = m_entryList->horizontalHeader();
+    entryColumns->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    entryColumns->setSectionResizeMode(1, QHeaderView::Stretch);
+    entryColumns->setSectionResizeMode(2, QHeaderView::Stretch);
     m_details = new QTextEdit(this);
     m_details->setObjectName(QStringLiteral("historyDetails"));
     m_details->setReadOnly(true);
@@ -208,7 +216,6 @@ void HistoryWindow::showEntries() {
         const QColor colour = history::succeeded(entry) ? QColor(Qt::blue) : QColor(Qt::red);
         m_entryList->item(row, 2)->setForeground(colour);
     }
-    m_entryList->resizeColumnsToContents();
     // Row 0 may have been the selected row before: the selection then does not change, so the
     // details are refreshed here rather than left to its signal.
     if (!m_entries.empty())
