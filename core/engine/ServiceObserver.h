@@ -22,6 +22,8 @@ inline constexpr const char* kKeyIntervention = "Geração de chaves de AD";
 inline constexpr const char* kBackupIntervention = "Cópia de segurança";
 inline constexpr const char* kRestoreIntervention = "Restauração da cópia de segurança";
 inline constexpr const char* kApplyIntervention = "Aplicação de arquivo de comandos";
+// How a sealing sequence left before its end is recorded.
+inline constexpr const char* kSequenceAbandoned = "Seqüência abandonada";
 
 enum class RunKind {
     Operation,  // runOperation: a form's send

@@ -334,6 +334,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The help window is a window of its own; left open it would keep the program running.
     if (m_help)
         m_help->close();
+    // Closing the window in the middle of a sealing sequence abandons it; its record says so
+    // rather than staying "em andamento" for good.
+    if (m_engine->sequenceStep != kNoSequence)
+        m_engine->serviceObserver().interventionEnded(kSequenceAbandoned);
     QMainWindow::closeEvent(event);
 }
 
@@ -373,7 +377,7 @@ void CMainFrame::setFunctionTreeEnabled(bool enabled) {
     // The end of the last step gives the tree back through finishSealing; while a sequence
     // still runs, the tree comes back only when the technician abandons it.
     if (enabled && m_engine->sequenceStep != kNoSequence)
-        m_engine->serviceObserver().interventionEnded("Seqüência abandonada");
+        m_engine->serviceObserver().interventionEnded(kSequenceAbandoned);
     m_tree->setEnabled(enabled);
 }
 

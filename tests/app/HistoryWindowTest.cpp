@@ -77,6 +77,17 @@ TEST_F(AppHistory, SealingSequenceIsOneInterventionWithItsSteps) {
     EXPECT_EQ(sealing.steps[0].description, "Data e hora: " + clock.resultLine);
 }
 
+TEST_F(AppHistory, ClosingTheWindowInTheMiddleOfASequenceEndsItsRecord) {
+    frame->switchForm(2, 1);
+    press("startButton");
+    frame->close();
+    const auto entries = database().entries({});
+    ASSERT_EQ(entries.size(), 1U);
+    EXPECT_EQ(entries[0].label, kSealingIntervention);
+    EXPECT_EQ(entries[0].resultLine, kSequenceAbandoned);
+    EXPECT_FALSE(entries[0].endedAt.empty());
+}
+
 TEST_F(AppHistory, WindowFiltersAndExportsTheShownRows) {
     sealWithTheClockOnly();
     HistoryWindow window(database(), prompts);

@@ -193,7 +193,7 @@ SealOutcome sealFromProfile(Engine& engine, const std::string& path, bool clockF
                  : isTable(step)               ? runner.runTable(n + 1, step, block)
                                                : runner.run(n + 1, step, block);
     }
-    observer.interventionEnded(sealed ? kSealedText : "Seqüência abandonada");
+    observer.interventionEnded(sealed ? kSealedText : kSequenceAbandoned);
     return {sealed ? SealStatus::Sealed : SealStatus::Failed, {}};
 }
 
