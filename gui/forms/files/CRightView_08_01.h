@@ -1,4 +1,4 @@
-// "Abrir": chooses a command file and makes it the working one.
+// "Abrir" (10.1): chooses a command file and makes it the working one.
 #pragma once
 
 #include "gui/forms/common/FormChrome.h"

@@ -1,5 +1,5 @@
-// "Novo" and "Salvar Como": writes a new command file, or the working one under another name,
-// with an identification.
+// "Novo" (10.2) and "Salvar Como" (10.3): writes a new command file, or the working one under
+// another name, with an identification.
 #pragma once
 
 #include "gui/forms/common/FormChrome.h"

@@ -1,4 +1,4 @@
-// "Gerar chaves de AD": generates a new signature key for every printer and loads it. Offered
+// "Gerar chaves de AD" (3.1): generates a new signature key for every printer and loads it. Offered
 // only when the key history file is in the program's directory.
 #pragma once
 

@@ -1,5 +1,5 @@
-// "Habilitar AD": enables the key loaded by "Gerar chaves de AD" and adds the printer's public
-// key to the key file.
+// "Habilitar AD" (3.2): enables the key loaded by "Gerar chaves de AD" and adds the printer's
+// public key to the key file.
 #pragma once
 
 #include "gui/forms/common/FormChrome.h"

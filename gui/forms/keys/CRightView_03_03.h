@@ -1,5 +1,5 @@
-// "Leitura da chave pública de AD": reads the printer's public key and adds it to the key file,
-// whose full path the form shows.
+// "Leitura da chave pública de AD" (3.3): reads the printer's public key and adds it to the key
+// file, whose full path the form shows.
 #pragma once
 
 #include "gui/forms/common/FormChrome.h"

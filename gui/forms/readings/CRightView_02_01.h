@@ -1,4 +1,4 @@
-// "Estado do ECF": a run that calls nothing but the status reading, whose decoded texts the
+// "Estado do ECF" (7.1): a run that calls nothing but the status reading, whose decoded texts the
 // response panel shows.
 #pragma once
 

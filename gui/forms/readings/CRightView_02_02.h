@@ -1,4 +1,5 @@
-// "Dados da serialização": the printer's serial numbers, maker, model, type and software version.
+// "Dados da serialização" (7.2): the printer's serial numbers, maker, model, type and software
+// version.
 #pragma once
 
 #include "core/features/readings/ReadingTexts.h"

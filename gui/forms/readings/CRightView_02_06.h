@@ -1,4 +1,5 @@
-// "Dados da jornada fiscal": start and end of the fiscal day, its counters and its three states.
+// "Dados da jornada fiscal" (7.6): start and end of the fiscal day, its counters and its three
+// states.
 #pragma once
 
 #include "core/features/readings/ReadingTexts.h"

@@ -1,4 +1,4 @@
-// "Estado das microchaves": the printer's eight jumpers, each ON or OFF.
+// "Estado das microchaves" (7.15): the printer's eight jumpers, each ON or OFF.
 #pragma once
 
 #include "core/features/readings/ReadingTexts.h"

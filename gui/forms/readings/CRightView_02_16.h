@@ -1,4 +1,5 @@
-// "Log de Eventos": the printer's last ten events in a grid, and their export to a text file.
+// "Log de Eventos" (7.16): the printer's last ten events in a grid, and their export to a text
+// file.
 #pragma once
 
 #include "core/features/readings/EventLog.h"

@@ -1,4 +1,4 @@
-// "Verificar comunicação": confirms that the port opens and the printer answers. Every press
+// "Verificar comunicação" (1.1): confirms that the port opens and the printer answers. Every press
 // detects the printer anew (the engine sees to that for this code).
 #pragma once
 
