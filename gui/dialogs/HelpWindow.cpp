@@ -53,7 +53,7 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     bar->addStretch();
 
     m_query->setObjectName(QStringLiteral("search"));
-    m_query->setPlaceholderText(QStringLiteral("Procurar nas páginas de ajuda"));
+    m_query->setPlaceholderText(QStringLiteral("Procurar na ajuda (Ctrl+F)"));
     m_query->setClearButtonEnabled(true);
     m_results->setObjectName(QStringLiteral("results"));
     auto* searchPane = new QWidget;
@@ -91,6 +91,12 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
     // A window of its own has no dialog's Escape, yet a page read is closed the way a dialog is.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
+        return;
+    }
+    // The window opens on the page; the search is one key away, wherever the focus is.
+    if (event->matches(QKeySequence::Find)) {
+        m_query->setFocus(Qt::ShortcutFocusReason);
+        m_query->selectAll();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -128,11 +129,16 @@ TEST(HelpPages, WindowGoesBackAndForwardAndOpensWhatTheSearchFinds) {
     EXPECT_EQ(results->count(), 0);
 }
 
-TEST(HelpPages, EscapeClosesTheWindowFromAnyOfItsParts) {
+TEST(HelpPages, CtrlFSearchesAndEscapeClosesFromAnyOfItsParts) {
     HelpWindow window(QStringLiteral("qrc:/help/"));
-    for (const char* part : {"search", "browser"}) {
+    auto* search = window.findChild<QLineEdit*>(QStringLiteral("search"));
+    ASSERT_NE(search, nullptr);
+    for (const char* part : {"search", "results", "browser"}) {
         window.showPage(QString());
         ASSERT_TRUE(window.isVisible());
+        QKeyEvent find(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier);
+        QApplication::sendEvent(window.findChild<QWidget*>(QString::fromLatin1(part)), &find);
+        EXPECT_EQ(window.focusWidget(), search) << part;
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(window.findChild<QWidget*>(QString::fromLatin1(part)), &escape);
         EXPECT_FALSE(window.isVisible()) << part;
