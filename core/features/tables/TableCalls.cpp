@@ -1,6 +1,7 @@
 #include "core/features/tables/TableCalls.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/ResultRecord.h"
 #include "core/engine/Engine.h"
 
 namespace morvelan::tables {

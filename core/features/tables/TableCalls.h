@@ -10,8 +10,6 @@ class Engine;
 
 namespace morvelan::tables {
 
-inline constexpr const char* kSuccessResultLine = "( 0000 ) - Resultado sem erro";
-
 // The result line (UTF-8) of the call just made on `slot`: the printer's status decoded.
 std::string lastResultLine(Engine& engine, int slot);
 
