@@ -141,12 +141,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     }
     if (words.size() != wanted || (wanted == 2 && words[1].empty())) {
         error = wanted == 1 ? name + " não tem argumentos"
-                            : name + " precisa de " +
-                                  (name == "send"                     ? "um comando"
-                                   : name == "run" || name == "check" ? "um arquivo de script"
-                                   : name == "read" ? "o código de uma função (ex.: 7.4)"
-                                   : name == "seal" ? "um perfil (arquivo de comandos)"
-                                                    : "um arquivo de comandos");
+                            : name + " precisa " +
+                                  (name == "send"                     ? "de um comando"
+                                   : name == "run" || name == "check" ? "de um arquivo de script"
+                                   : name == "read" ? "do código de uma função (ex.: 7.4)"
+                                   : name == "seal" ? "de um perfil (arquivo de comandos)"
+                                                    : "de um arquivo de comandos");
         return std::nullopt;
     }
     // Every other command prints texts of its own; a JSON flag there would be silently ignored.
