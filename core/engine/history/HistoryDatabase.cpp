@@ -1,5 +1,6 @@
 #include "core/engine/history/HistoryDatabase.h"
 
+#include "core/engine/history/RecordingProcess.h"
 #include "core/engine/history/SqliteStatement.h"
 
 #include <sqlite3.h>
@@ -298,10 +299,11 @@ HistoryDatabase::beginIntervention(std::optional<std::int64_t> printerId, std::s
                                    std::string_view at) {
     if (!writable())
         return std::nullopt;
-    Statement insert(db_, "INSERT INTO interventions (printer_id, kind, started_at, seq) VALUES "
-                          "(?1, ?2, ?3, " +
-                              std::string(kNextSequence) + ")");
-    insert.bindOptional(1, printerId).bind(2, kind).bind(3, at);
+    Statement insert(db_,
+                     "INSERT INTO interventions (printer_id, kind, started_at, owner, seq) VALUES "
+                     "(?1, ?2, ?3, ?4, " +
+                         std::string(kNextSequence) + ")");
+    insert.bindOptional(1, printerId).bind(2, kind).bind(3, at).bind(4, currentRecordingProcess());
     if (insert.step() != SQLITE_DONE) {
         fail("intervenção não registrada");
         return std::nullopt;
@@ -368,6 +370,7 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
     const std::string planLines = version_ >= 3 ? "o.plan_lines" : "''";
     const std::string operationOrder = version_ >= 4 ? "o.seq" : "o.id + 4294967296";
     const std::string interventionOrder = version_ >= 4 ? "i.seq" : "i.id";
+    const std::string interventionOwner = version_ >= 5 ? "i.owner" : "''";
     const std::string operations =
         "SELECT o.id, o.printer_id, o.intervention_id, o.kind, o.op_type, o.op_step, o.label, "
         "o.port, o.started_at, o.ended_at, o.result_code, o.field_error, o.port_status, "
@@ -407,7 +410,8 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
     const std::string interventions =
         "SELECT i.id, i.printer_id, i.kind, coalesce(p.port, ''), i.started_at, "
         "coalesce(i.ended_at, ''), coalesce(i.outcome, ''), " +
-        interventionOrder + " FROM interventions i LEFT JOIN printers p ON p.id = i.printer_id" +
+        interventionOwner + ", " + interventionOrder +
+        " FROM interventions i LEFT JOIN printers p ON p.id = i.printer_id" +
         filterSql("i", "kind");
     Statement groups(db_, interventions);
     bindFilter(groups, filter);
@@ -421,7 +425,11 @@ std::vector<HistoryEntry> HistoryDatabase::entries(const HistoryFilter& filter) 
         entry.startedAt = groups.text(4);
         entry.endedAt = groups.text(5);
         entry.resultLine = groups.text(6);
-        entry.sequence = groups.integer(7);
+        // Left open by a program that no longer runs, it will never end: say so rather than
+        // list it as still going on.
+        if (entry.endedAt.empty() && !recordingProcessMayRun(groups.text(7)))
+            entry.resultLine = kInterventionInterrupted;
+        entry.sequence = groups.integer(8);
         Statement steps(db_, "SELECT at, description, succeeded FROM intervention_steps WHERE "
                              "intervention_id = ?1 ORDER BY id");
         steps.bind(1, entry.id);

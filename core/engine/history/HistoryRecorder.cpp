@@ -138,7 +138,7 @@ void HistoryRecorder::runEnded(const Engine& engine, const RunReport& report) {
 
 void HistoryRecorder::interventionBegan(const Engine& engine, std::string_view kind) {
     if (intervention_)
-        interventionEnded("Interrompida");
+        interventionEnded(kInterventionInterrupted);
     const std::string at = now();
     std::optional<std::int64_t> printer;
     if (engine.printerPresent[0] == 1)

@@ -34,6 +34,10 @@ struct InterventionStep {
     bool succeeded = false;
 };
 
+// The outcome of an intervention cut short: another began before it ended, or the program that
+// ran it stopped without ending it.
+inline constexpr const char* kInterventionInterrupted = "Interrompida";
+
 // One row of a printer's history: an operation, or an intervention with its steps.
 struct HistoryEntry {
     std::int64_t id = 0;

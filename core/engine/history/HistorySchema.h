@@ -6,7 +6,7 @@
 
 namespace morvelan::history {
 
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // Each step brings the schema from its index to the next version, in one transaction.
 inline constexpr std::array<const char*, kSchemaVersion> kMigrations = {
@@ -77,6 +77,9 @@ inline constexpr std::array<const char*, kSchemaVersion> kMigrations = {
     "DROP TABLE recorded_order;"
     "CREATE INDEX operations_by_seq ON operations (seq);"
     "CREATE INDEX interventions_by_seq ON interventions (seq);",
+    // 4 -> 5: the process that opened an intervention, to tell one left open by a process that
+    // died from one still running. The rows kept so far have none.
+    "ALTER TABLE interventions ADD COLUMN owner TEXT NOT NULL DEFAULT '';",
 };
 
 } // namespace morvelan::history

@@ -84,10 +84,12 @@ TEST(HistoryDatabase, OlderFileIsBroughtUpToDateKeepingItsRows) {
     EXPECT_EQ(scalar(path, "PRAGMA journal_mode"), "wal");
     // The file as the first version left it: no indexes, no plan lines, no order of recording,
     // version 1.
-    execute(path, "DROP INDEX operations_by_printer; DROP INDEX interventions_by_printer;"
-                  "DROP INDEX operations_by_seq; DROP INDEX interventions_by_seq;"
-                  "ALTER TABLE operations DROP COLUMN seq; ALTER TABLE interventions DROP COLUMN "
-                  "seq; ALTER TABLE operations DROP COLUMN plan_lines; PRAGMA user_version = 1;");
+    execute(path,
+            "DROP INDEX operations_by_printer; DROP INDEX interventions_by_printer;"
+            "DROP INDEX operations_by_seq; DROP INDEX interventions_by_seq;"
+            "ALTER TABLE operations DROP COLUMN seq; ALTER TABLE interventions DROP COLUMN "
+            "seq; ALTER TABLE interventions DROP COLUMN owner; ALTER TABLE operations DROP COLUMN "
+            "plan_lines; PRAGMA user_version = 1;");
     // The order the older program showed: within a second, an intervention below operations.
     const std::vector<std::string> order = {"2026-03-01 10:00:00 Data e hora",
                                             "2026-03-01 10:00:00 Cópia de segurança"};
@@ -126,6 +128,39 @@ TEST(HistoryDatabase, RowsOfTheSameSecondKeepTheOrderTheyHappenedIn) {
               (std::vector<std::string>{
                   second + " Data e hora", second + " " + kRestoreIntervention, second + " Clichê",
                   second + " " + kBackupIntervention, second + " " + kRawCommandLabel}));
+}
+
+TEST(HistoryDatabase, AnInterventionLeftOpenByAProgramNoLongerRunningIsListedAsInterrupted) {
+    TempDir dir;
+    const std::string path = dir.file(kHistoryFileName);
+    HistoryDatabase database(path);
+    ASSERT_TRUE(
+        database.beginIntervention(std::nullopt, kSealingIntervention, "2026-03-09 10:00:00"));
+    const std::string owner = scalar(path, "SELECT owner FROM interventions");
+    const std::size_t pidStart = owner.find('/') + 1, pidEnd = owner.find('/', pidStart);
+    ASSERT_NE(pidEnd, std::string::npos) << owner;
+    const std::string boot = owner.substr(0, pidStart - 1);
+    const std::string pid = owner.substr(pidStart, pidEnd - pidStart);
+    const std::string start = owner.substr(pidEnd + 1);
+    const struct {
+        std::string owner;
+        const char* listed;
+    } cases[] = {
+        {owner, ""},                                            // this very process: still going on
+        {"", ""},                                               // written before owners were kept
+        {"ilegível", ""},                                       // nothing can be said of it
+        {boot + "/" + pid + "/" + start + "0", "Interrompida"}, // the number taken by another
+        {"outro-boot/" + pid + "/" + start, "Interrompida"},    // before the machine restarted
+    };
+    for (const auto& c : cases) {
+        execute(path, ("UPDATE interventions SET owner = '" + c.owner + "'").c_str());
+        const auto entries = database.entries({});
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].resultLine, c.listed) << c.owner;
+        EXPECT_TRUE(entries[0].endedAt.empty());
+    }
+    execute(path, "UPDATE interventions SET ended_at = '2026-03-09 10:05:00', outcome = 'Feita'");
+    EXPECT_EQ(database.entries({})[0].resultLine, "Feita");
 }
 
 TEST(HistoryDatabase, TextsComeOutAsValidUtf8WhateverBytesWentIn) {
