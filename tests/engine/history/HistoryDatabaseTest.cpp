@@ -1,6 +1,7 @@
 // The history file on its own: schema and migration, filters, the CSV export, and the files it
 // must refuse to write.
 #include "core/engine/history/HistoryDatabase.h"
+#include "GoneProcess.h"
 #include "TempDir.h"
 #include "TestDoubles.h"
 #include "core/base/Utf8Text.h"
@@ -146,11 +147,14 @@ TEST(HistoryDatabase, AnInterventionLeftOpenByAProgramNoLongerRunningIsListedAsI
         std::string owner;
         const char* listed;
     } cases[] = {
-        {owner, ""},                                            // this very process: still going on
-        {"", ""},                                               // written before owners were kept
-        {"ilegível", ""},                                       // nothing can be said of it
-        {boot + "/" + pid + "/" + start + "0", "Interrompida"}, // the number taken by another
-        {"outro-boot/" + pid + "/" + start, "Interrompida"},    // before the machine restarted
+        {owner, ""},      // this very process: still going on
+        {"", ""},         // written before owners were kept
+        {"ilegível", ""}, // nothing can be said of it
+        // a program that ended, or whose number was taken by another one
+        {boot + "/" + std::to_string(morvelan::test::goneProcessId()) + "/" + start,
+         "Interrompida"},
+        {boot + "/" + pid + "/" + start + "0", "Interrompida"},
+        {"outro-boot/" + pid + "/" + start, "Interrompida"}, // before the machine restarted
     };
     for (const auto& c : cases) {
         execute(path, ("UPDATE interventions SET owner = '" + c.owner + "'").c_str());
