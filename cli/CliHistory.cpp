@@ -123,8 +123,7 @@ int printHistory(const std::string& directory, const HistoryOptions& options, st
                                                               found->second->key.fiscalMemorySerial
                                                         : std::string("-");
         std::fprintf(out, "%s  %s  %s  %s\n", entry.startedAt.c_str(), printer.c_str(),
-                     history::listedFunction(entry).c_str(),
-                     entry.resultLine.empty() ? "(em andamento)" : entry.resultLine.c_str());
+                     history::listedFunction(entry).c_str(), history::listedOutcome(entry).c_str());
     }
     return kExitSuccess;
 }

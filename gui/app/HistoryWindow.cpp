@@ -212,7 +212,7 @@ void HistoryWindow::showEntries() {
         const auto& entry = m_entries[static_cast<std::size_t>(row)];
         setRow(m_entryList, row,
                {qs(entry.startedAt), qs(history::listedFunction(entry)),
-                qs(entry.resultLine.empty() ? std::string("em andamento") : entry.resultLine)});
+                qs(history::listedOutcome(entry))});
         const QColor colour = history::succeeded(entry) ? QColor(Qt::blue) : QColor(Qt::red);
         m_entryList->item(row, 2)->setForeground(colour);
     }

@@ -85,6 +85,10 @@ std::string listedFunction(const HistoryEntry& entry) {
     return whatRan(entry);
 }
 
+std::string listedOutcome(const HistoryEntry& entry) {
+    return entry.resultLine.empty() ? "em andamento" : entry.resultLine;
+}
+
 std::string sizeText(std::uintmax_t bytes) {
     constexpr std::array<const char*, 4> kUnits = {"bytes", "KB", "MB", "GB"};
     if (bytes < 1024)
@@ -159,8 +163,7 @@ std::string blockText(const std::vector<char>& block) {
 std::string detailsText(const HistoryEntry& entry) {
     std::string text = entry.label + "\n" + entry.startedAt + " - " + entry.endedAt + "\n\n";
     if (entry.kind == EntryKind::Intervention) {
-        text += "Resultado: " + (entry.resultLine.empty() ? "em andamento" : entry.resultLine) +
-                "\n\nPassos:\n";
+        text += "Resultado: " + listedOutcome(entry) + "\n\nPassos:\n";
         for (const InterventionStep& step : entry.steps)
             text += step.at + "  " + (step.succeeded ? "" : "[falha] ") + step.description + "\n";
         return text;
@@ -200,7 +203,8 @@ std::string summaryHtml(const PrinterSeen& printer, const std::vector<HistoryEnt
             "<th>Término</th><th>Função</th><th>Resultado</th></tr>";
     for (const HistoryEntry& entry : entries) {
         page += "<tr><td>" + html(entry.startedAt) + "</td><td>" + html(entry.endedAt) +
-                "</td><td>" + html(listedFunction(entry)) + "</td><td>" + html(entry.resultLine);
+                "</td><td>" + html(listedFunction(entry)) + "</td><td>" +
+                html(listedOutcome(entry));
         for (const InterventionStep& step : entry.steps)
             page += "<br>" + html(step.at) + " " + html(step.description);
         if (!entry.tableErrors.empty())

@@ -35,6 +35,10 @@ std::string whatRan(const HistoryEntry& entry);
 // the other rows.
 std::string listedFunction(const HistoryEntry& entry);
 
+// The outcome as the lists show it: the result line, or "em andamento" for an intervention still
+// open.
+std::string listedOutcome(const HistoryEntry& entry);
+
 // A size as the technician reads it: "812 bytes", "3,4 MB".
 std::string sizeText(std::uintmax_t bytes);
 

@@ -298,6 +298,21 @@ TEST(HistoryExport, CsvIsUtf8WithBomSemicolonsAndQuotedFields) {
     EXPECT_EQ(toCsv({table, sealing, raw, script}, {printer}), expected);
 }
 
+TEST(HistoryExport, SummaryRowsShowTheOutcomeAsTheListsDoWithTextsEscaped) {
+    const PrinterSeen printer{7, kFirst, "COM1", "2026-03-09 10:00:05"};
+    HistoryEntry sealing;
+    sealing.kind = EntryKind::Intervention;
+    sealing.label = kSealingIntervention;
+    sealing.startedAt = "2026-03-09 09:00:00";
+    const HistoryEntry failed = entry("2026-03-09 10:00:00", "Clichê", 2, "( 0004 ) - <Campo 2>");
+    const std::string page = summaryHtml(printer, {failed, sealing}, "2026-03-09 11:00:00");
+    EXPECT_NE(page.find("<td>6.2 Clichê</td><td>( 0004 ) - &lt;Campo 2&gt;</td>"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<td>Seqüência de Lacração</td><td>em andamento</td>"), std::string::npos)
+        << page;
+}
+
 class CountingReports {
 public:
     HistoryRecorder::Report report() {
