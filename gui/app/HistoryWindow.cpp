@@ -57,11 +57,13 @@ HistoryWindow::HistoryWindow(history::HistoryDatabase& database, Prompts& prompt
     : QDialog(parent), m_database(database), m_prompts(prompts) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("Histórico de intervenções"));
-    resize(980, 620);
+    resize(1020, 620);
 
     m_printerList = table({QStringLiteral("Modelo"), QStringLiteral("Número de série"),
                            QStringLiteral("Último contato")},
                           "historyPrinters", this);
+    // A printer is one line: its last contact wrapped under itself reads as two dates.
+    m_printerList->setWordWrap(false);
     m_entryList =
         table({QStringLiteral("Início"), QStringLiteral("Função"), QStringLiteral("Resultado")},
               "historyEntries", this);
@@ -114,7 +116,7 @@ HistoryWindow::HistoryWindow(history::HistoryDatabase& database, Prompts& prompt
     panes->addWidget(m_printerList);
     panes->addWidget(right);
     panes->setStretchFactor(1, 1);
-    panes->setSizes({380, 600});
+    panes->setSizes({420, 600});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* csv =
