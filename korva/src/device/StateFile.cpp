@@ -116,8 +116,13 @@ void StateFile::refresh(PrinterState& state) {
 }
 
 void StateFile::replaceDamaged(PrinterState& state, const char* why) {
-    const fs::path aside = path_.string() + ".bad-" + timestampForName();
+    // Named after the second it was found in; another found in the same second must not take
+    // its place.
+    const std::string name = path_.string() + ".bad-" + timestampForName();
+    fs::path aside = name;
     std::error_code ec;
+    for (int n = 2; fs::exists(aside, ec); ++n)
+        aside = name + "-" + std::to_string(n);
     fs::rename(path_, aside, ec);
     std::cerr << "korva: virtual printer state " << path_ << " is damaged (" << why << "); kept as "
               << aside << ", replaced by a new printer.\n";
