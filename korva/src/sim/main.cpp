@@ -42,7 +42,7 @@ void printHelp(std::ostream& out) {
            "  cover open|closed         tampa aberta ou fechada\n"
            "  drawer open|closed        gaveta aberta ou fechada\n"
            "  slow MS                   cada troca demora MS milissegundos (0 desliga)\n"
-           "  fail CODIGO N [RETORNO]   o comando CODIGO falha nas próximas N vezes com o\n"
+           "  fail CÓDIGO N [RETORNO]   o comando CÓDIGO falha nas próximas N vezes com o\n"
            "                            código de retorno RETORNO (padrão 0006)\n"
            "  clear-faults              remove falhas, lentidão e problemas mecânicos\n"
            "  paper-roll [--tail N]     mostra o rolo de papel (os últimos N documentos)\n"
@@ -144,7 +144,7 @@ std::function<void(PrinterState&)> changeFor(const std::vector<std::string>& a,
         int n = 0;
         if (a.size() < 3 || a.size() > 4 || !isHex4(a[1]) || !parseCount(a[2], n) ||
             (a.size() == 4 && !isHex4(a[3]))) {
-            error = "fail espera CODIGO (4 dígitos hexadecimais), N e, opcionalmente, RETORNO "
+            error = "fail espera CÓDIGO (4 dígitos hexadecimais), N e, opcionalmente, RETORNO "
                     "(4 dígitos hexadecimais)";
             return {};
         }
