@@ -117,7 +117,7 @@ void CMainFrame::createMenu() {
             [this] { openFromMenu(10, 2); });
     connect(add(QStringLiteral("Salvar &Como..."), "fileSaveAs"), &QAction::triggered, this,
             [this] { openFromMenu(10, 3); });
-    connect(add(QStringLiteral("Comparar arquivo de comandos..."), "fileCompare"),
+    connect(add(QStringLiteral("Com&parar arquivo de comandos..."), "fileCompare"),
             &QAction::triggered, this, [this] { compareWithWorkingFile(*this, this); });
     connectBackupMenu(file, add(QStringLiteral("&Gerar Arquivo do ECF"), "fileGenerate"), *this);
     connect(add(QStringLiteral("&Histórico de intervenções..."), "fileHistory"),

@@ -103,14 +103,16 @@ TEST_F(AppMainFrame, FileMenuOffersTheFileFormsAndExit) {
             items << item->text();
     EXPECT_EQ(items, (QStringList{QStringLiteral("&Abrir"), QStringLiteral("&Novo"),
                                   QStringLiteral("Salvar &Como..."),
-                                  QStringLiteral("Comparar arquivo de comandos..."),
+                                  QStringLiteral("Com&parar arquivo de comandos..."),
                                   QStringLiteral("&Gerar Arquivo do ECF"),
                                   QString::fromUtf8("&Restaurar configuração no ECF..."),
                                   QStringLiteral("&Histórico de intervenções..."),
                                   QStringLiteral("&Sair")}));
     QSet<QKeySequence> accelerators;
-    for (const auto& item : items)
+    for (const auto& item : items) {
+        EXPECT_FALSE(QKeySequence::mnemonic(item).isEmpty()) << item.toStdString();
         accelerators.insert(QKeySequence::mnemonic(item));
+    }
     EXPECT_EQ(accelerators.size(), items.size()); // each item its own letter
     EXPECT_TRUE(frame->action(QStringLiteral("fileGenerate"))->isEnabled());
 

@@ -1,4 +1,4 @@
-// "Comparar arquivo de comandos..." of the "A&rquivo" menu.
+// "Com&parar arquivo de comandos..." of the "A&rquivo" menu.
 #pragma once
 
 class QWidget;
